@@ -1,0 +1,57 @@
+// A sentence: an ordered list of owned words, with the small queries and edits that the
+// analysis stages share.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "core/zodis.h"
+
+namespace kervosta {
+
+// An owning list of words; removing a word destroys it.
+class TZodziuList {
+ public:
+  int Kiekis() const { return static_cast<int>(zodziai_.size()); }
+  TZodis& operator[](int i) { return *zodziai_[static_cast<std::size_t>(i)]; }
+  const TZodis& operator[](int i) const { return *zodziai_[static_cast<std::size_t>(i)]; }
+  TZodis* Rodykle(int i) { return zodziai_[static_cast<std::size_t>(i)].get(); }
+  int Prideti(TZodis zodis);                // returns the new index
+  void Iterpti(int i, TZodis zodis);
+  void Pasalinti(int i);
+  void Isvalyti() { zodziai_.clear(); }
+
+ private:
+  std::vector<std::unique_ptr<TZodis>> zodziai_;  // pointers keep word addresses stable
+};
+
+class TSakinys {
+ public:
+  std::int32_t ZodziuSk = 0;  // words right after tokenising; later edits leave it
+  TZodziuList Zodziai;
+
+  int Kiekis() const { return Zodziai.Kiekis(); }
+  bool Yra(int i) const { return i >= 0 && i < Kiekis(); }
+
+  // Part-of-speech tests; every one answers false outside the sentence.
+  bool DalisYra(int i, std::uint8_t dalis) const;
+  bool VardazodinisZodis(int i) const;       // noun, pronoun, adjective
+  bool GrupesZodis(int i) const;             // noun, pronoun, adverb, adjective, conjunction
+  bool VeiksmazodinisZodis(int i) const;     // verb, auxiliary, subject pronoun
+  bool VeiksmazodisArJungtukas(int i) const;
+  bool AsmeninisIvardis(int i) const;        // subject-form personal pronoun
+
+  int RastiZodi(std::string_view angl) const;           // first exact match of Angl, -1 none
+  bool ZodisYra(int i, std::string_view angl) const;
+  int KitasVeiksmazodinis(int nuo) const;               // -1 none
+
+  // Absorbs an auxiliary: the word keeps its English text and loses everything else, so it
+  // stays in place but vanishes from the output.
+  void Sugerti(int i);
+  // Turns the word into the built-in "be" (būti) in the third person.
+  void PaverstiButi(int i);
+};
+
+}  // namespace kervosta
