@@ -11,7 +11,7 @@
 
 namespace kervosta {
 
-struct Zodynai {
+struct ZodynuRinkinys {
   ZodynoSarasas PagrindinisZodynas;
   ZodynoSarasas VartotojoZodynas;
   std::uint8_t VartotojoRezimas = 0;  // 1: editing, browsing and saving act on the user list

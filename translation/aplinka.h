@@ -10,7 +10,7 @@
 namespace kervosta {
 
 struct Aplinka {
-  Zodynai Zodynai;
+  ZodynuRinkinys Zodynai;
   TSakinys Variantai;                    // candidates of the latest lookup
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction
   std::uint8_t GramatineAnalize = 1;     // syntactic grouping on
