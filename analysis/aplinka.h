@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "analysis/koregavimas.h"
 #include "core/sakinys.h"
 #include "lexicon/zodynai.h"
 
@@ -14,6 +15,7 @@ struct Aplinka {
   TSakinys Variantai;                    // candidates of the latest lookup
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction
   std::uint8_t GramatineAnalize = 1;     // syntactic grouping on
+  KoregavimoKlausejas* Klausejas = nullptr;  // asked during translation with correction
 };
 
 }  // namespace kervosta

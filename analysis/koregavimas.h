@@ -1,0 +1,30 @@
+// The question that translation with correction asks when a word has no translation or several.
+// The desktop program answers it with its word dialog; the command-line tool on a terminal; tests
+// with scripted answers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kervosta {
+
+struct Aplinka;
+
+// Dialog modes.
+inline constexpr std::uint8_t rezDaugiaprasmis = 0;  // several candidates
+inline constexpr std::uint8_t rezNezinomas = 1;      // no candidate
+inline constexpr std::uint8_t rezPaieska = 2;        // search results (dictionary browser)
+
+class KoregavimoKlausejas {
+ public:
+  virtual ~KoregavimoKlausejas() = default;
+
+  // Shows the candidates of `aplinka.Variantai` for the word and returns the chosen one,
+  // 1-based, or 0 for none (`PasirinktasVariantas`). An answer may add a user-dictionary entry
+  // and refill `aplinka.Variantai` before choosing, and may switch correction off by setting
+  // `aplinka.AutomatinisVertimas` to 1.
+  virtual int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
+                      const std::string& zodis, Aplinka& aplinka) = 0;
+};
+
+}  // namespace kervosta
