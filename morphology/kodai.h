@@ -1,0 +1,115 @@
+// Feature codes taken by the form builders, and the mapping from a word's own feature fields
+// (which count from 0 and code gender differently) to them.
+//
+// Builder codes count from 1 where a table row or column is chosen by them (case, number,
+// person); gender is coded per builder family because each family indexes its tables with it
+// differently. A value a builder does not know yields no form.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace kervosta {
+
+// Case, 1-based; the vocative exists only in the noun table.
+inline constexpr int lVardininkas = 1;
+inline constexpr int lKilmininkas = 2;
+inline constexpr int lNaudininkas = 3;
+inline constexpr int lGalininkas = 4;
+inline constexpr int lInagininkas = 5;
+inline constexpr int lVietininkas = 6;
+inline constexpr int lSauksmininkas = 7;
+inline constexpr int LinksniuSkaicius = 6;        // cases of every table but the noun one
+inline constexpr int DaiktavardzioLinksniu = 7;   // the noun table adds the vocative
+
+// Number.
+inline constexpr int skVienaskaita = 1;
+inline constexpr int skDaugiskaita = 2;
+
+// Gender of the adjective builder: the masculine is 1, the feminine 0.
+inline constexpr int bgVyriska = 1;
+inline constexpr int bgMoteriska = 0;
+
+// Gender of the pronoun, numeral and personal-pronoun builders.
+inline constexpr int gVyriska = 1;
+inline constexpr int gMoteriska = 2;
+
+// Gender of the participle builders: the half of the participle table.
+inline constexpr int dgVyriska = 0;
+inline constexpr int dgMoteriska = 1;
+
+// Degree of adjectives.
+inline constexpr int lpNelyginamasis = 0;
+inline constexpr int lpAukstesnysis = 1;
+inline constexpr int lpAuksciausiasis = 2;
+
+// Person of verbs: 1 aš, 2 tu, 3 jis/ji, 4 mes, 5 jūs, 6 jie/jos.
+inline constexpr int AsmenuSkaicius = 6;
+
+// Tense of verbs.
+inline constexpr int lkEsamasis = 1;
+inline constexpr int lkButasisKartinis = 2;
+inline constexpr int lkButasisDazninis = 3;
+inline constexpr int lkBusimasis = 4;
+inline constexpr int lkBendratis = 5;
+
+// Mood of verbs.
+inline constexpr int nTiesiogine = 0;
+inline constexpr int nTariamoji = 1;
+inline constexpr int nLiepiamoji = 2;
+
+// Form kind of verbs: a finite form or the infinitive, or a participle.
+inline constexpr int fAsmenuojama = 0;
+inline constexpr int fDalyvis = 1;
+
+// Numeral kind, also the `Kategorija` of a numeral entry.
+inline constexpr int srKiekinis = 0;
+inline constexpr int srKelintinis = 1;
+
+// Mapping from a word's fields. Where a stored value has no builder code the result is empty and
+// the caller leaves the word's text as it was.
+
+// `Linksnis` 0..5 -> case 1..6; the governed-case marker 7 and anything else map to nothing.
+constexpr std::optional<int> LinksnioKodas(std::uint8_t linksnis) {
+  if (linksnis > 5) return std::nullopt;
+  return linksnis + 1;
+}
+
+// `Skaicius` 0 singular, 1 plural -> number 1, 2.
+constexpr int SkaiciausKodas(std::uint8_t skaicius) { return skaicius + 1; }
+
+// `Gimine` 0 unset, 1 masculine, 2 feminine, for each builder family.
+constexpr int BudvardzioGimine(std::uint8_t gimine) { return gimine == 2 ? bgMoteriska : bgVyriska; }
+constexpr int IvardzioGimine(std::uint8_t gimine) { return gimine == 2 ? gMoteriska : gVyriska; }
+constexpr int DalyvioGimine(std::uint8_t gimine) { return gimine == 2 ? dgMoteriska : dgVyriska; }
+// A numeral of unset gender keeps the form it has.
+constexpr std::optional<int> SkaitvardzioGimine(std::uint8_t gimine) {
+  if (gimine == 1) return gVyriska;
+  if (gimine == 2) return gMoteriska;
+  return std::nullopt;
+}
+
+// `Laipsnis`, `Nuosaka` and `Asmuo` carry the builder codes unchanged.
+constexpr int LaipsnioKodas(std::uint8_t laipsnis) { return laipsnis; }
+constexpr int NuosakosKodas(std::uint8_t nuosaka) { return nuosaka; }
+constexpr int AsmensKodas(std::uint8_t asmuo) { return asmuo; }
+
+// `Laikas` 1 infinitive, 2 present, 3 past, 4 past frequentative, 5 future -> tense code.
+constexpr std::optional<int> LaikoKodas(std::uint8_t laikas) {
+  switch (laikas) {
+    case 1: return lkBendratis;
+    case 2: return lkEsamasis;
+    case 3: return lkButasisKartinis;
+    case 4: return lkButasisDazninis;
+    case 5: return lkBusimasis;
+    default: return std::nullopt;
+  }
+}
+
+// `Veikiamoji` 1 active, 0 passive -> voice (true = active).
+constexpr bool RusiesKodas(std::uint8_t veikiamoji) { return veikiamoji != 0; }
+
+// `AnglForma` 4 (English past participle) asks for a participle, every other code a finite form.
+constexpr int FormosRusis(std::uint8_t anglForma) { return anglForma == 4 ? fDalyvis : fAsmenuojama; }
+
+}  // namespace kervosta
