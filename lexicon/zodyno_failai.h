@@ -6,58 +6,19 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
-#include <string>
 
+#include "lexicon/failo_klaidos.h"
 #include "lexicon/zodyno_irasas.h"
 #include "lexicon/zodyno_sarasas.h"
 #include "lexicon/zodynai.h"
 
 namespace kervosta {
 
-class FailoKlaida : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// "File not found"
-class FailasNerastas : public FailoKlaida {
- public:
-  FailasNerastas();
-};
-
-// "File access denied"
-class PrieigaUzdrausta : public FailoKlaida {
- public:
-  PrieigaUzdrausta();
-};
-
-// "Disk full"
-class DiskasPilnas : public FailoKlaida {
- public:
-  DiskasPilnas();
-};
-
-// "Read beyond end of file": the file ends inside a record.
-class SkaitymasUzPabaigos : public FailoKlaida {
- public:
-  SkaitymasUzPabaigos();
-};
-
-// "I/O error %d" with the system's error number.
-class IvestiesIsvestiesKlaida : public FailoKlaida {
- public:
-  explicit IvestiesIsvestiesKlaida(int kodas);
-  int Kodas() const { return kodas_; }
-
- private:
-  int kodas_;
-};
-
 // The main dictionary's file name inside the program directory.
 inline constexpr const char* PagrindinioZodynoFailas = "main.zod";
 
-// Replaces the list with the file's records, numbered 1..n.
+// Replaces the list with the file's records, numbered 1..n. A file that cannot be opened leaves
+// the list as it was.
 void IkeltiZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas);
 // Appends the file's records to the list; the new nodes keep Nr 0.
 void ImportuotiZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas);
