@@ -1,0 +1,141 @@
+#include "analysis/segmentavimas.h"
+
+namespace kervosta {
+
+namespace {
+
+bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
+
+bool Didzioji(char c) { return c >= 'A' && c <= 'Z'; }
+
+bool Skirtukas(char c) {
+  switch (c) {
+    case ' ': case '!': case '"': case '(': case ')': case ',': case '-': case '.': case '/':
+    case ':': case ';': case '?': case '[': case '\\': case ']': case '{': case '}':
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string Mazosiomis(std::string_view tekstas) {
+  std::string rezultatas(tekstas);
+  for (char& c : rezultatas)
+    if (Didzioji(c)) c = static_cast<char>(c - 'A' + 'a');
+  return rezultatas;
+}
+
+// The sentence splitter's state. Characters appended while no sentence is open are dropped when
+// the next ordinary character opens one.
+class SakiniuSkaidytojas {
+ public:
+  explicit SakiniuSkaidytojas(std::vector<std::string>& sakiniai) : sakiniai_(sakiniai) {}
+
+  void Uzbaigti(char c) {
+    buferis_.push_back(c);
+    sakiniai_.push_back(std::move(buferis_));
+    buferis_.clear();
+    atviras_ = false;
+  }
+  void Atverti(char c) {
+    if (!atviras_) {
+      buferis_.clear();
+      atviras_ = true;
+    }
+    buferis_.push_back(c);
+  }
+  void Prideti(char c) { buferis_.push_back(c); }
+  std::string Likutis() { return std::move(buferis_); }
+
+ private:
+  std::vector<std::string>& sakiniai_;
+  std::string buferis_;
+  bool atviras_ = false;
+};
+
+// Whether the sentence ender at index `i` ends its sentence.
+bool BaigiaSakini(std::string_view tekstas, std::size_t i) {
+  const std::size_t n = tekstas.size();
+  if (i + 1 == n) return true;
+  if (tekstas[i + 1] != ' ') return false;
+  if (i + 2 == n) return true;
+  return Didzioji(tekstas[i + 2]) || tekstas[i + 2] == ' ';
+}
+
+void PridetiZodi(TSakinys& saltinis, std::string_view buferis) {
+  TZodis zodis;
+  zodis.Angl = Mazosiomis(buferis);
+  zodis.Tikrinis = Didzioji(buferis.front()) ? 1 : 0;
+  saltinis.Zodziai.Prideti(std::move(zodis));
+}
+
+void PridetiSkirtuka(TSakinys& saltinis, char c) {
+  TZodis zodis;
+  zodis.Angl = Mazosiomis(std::string_view(&c, 1));
+  zodis.Liet = zodis.Angl;
+  zodis.KalbosDalis = dSkyriklis;
+  saltinis.Zodziai.Prideti(std::move(zodis));
+}
+
+bool Tuscias(const std::string& tekstas) { return tekstas.empty() || tekstas == " "; }
+
+void Valyti(TSakinys& sakinys, std::string TZodis::*laukas) {
+  for (int i = 0; i < sakinys.Kiekis();) {
+    if (Tuscias(sakinys.Zodziai[i].*laukas))
+      sakinys.Zodziai.Pasalinti(i);
+    else
+      ++i;
+  }
+}
+
+}  // namespace
+
+void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
+                      std::string& likutis) {
+  SakiniuSkaidytojas skaidytojas(sakiniai);
+  for (std::size_t i = 0; i < tekstas.size(); ++i) {
+    const char c = tekstas[i];
+    if (SakinioPabaiga(c)) {
+      if (BaigiaSakini(tekstas, i))
+        skaidytojas.Uzbaigti(c);
+      else
+        skaidytojas.Prideti(c);
+    } else if (Didzioji(c)) {
+      skaidytojas.Atverti(c);
+    } else if (c == ':') {
+      if (i + 1 == tekstas.size())
+        skaidytojas.Uzbaigti(c);
+      else
+        skaidytojas.Prideti(c);
+    } else if (c == '\r') {
+      skaidytojas.Uzbaigti(c);
+    } else {
+      skaidytojas.Atverti(c);
+    }
+  }
+  likutis = skaidytojas.Likutis();
+}
+
+void VisasLikutisSakiniu(std::string_view tekstas, std::vector<std::string>& sakiniai) {
+  sakiniai.emplace_back(tekstas);
+}
+
+void SkaidytiZodzius(std::string_view sakinys, TSakinys& saltinis) {
+  saltinis.Zodziai.Isvalyti();
+  std::size_t pradzia = 0;  // first character of the word being read
+  for (std::size_t i = 0; i < sakinys.size(); ++i) {
+    const char c = sakinys[i];
+    if (!Skirtukas(c)) continue;
+    if (i > pradzia) PridetiZodi(saltinis, sakinys.substr(pradzia, i - pradzia));
+    if (c != ' ') PridetiSkirtuka(saltinis, c);
+    pradzia = i + 1;
+  }
+  if (pradzia < sakinys.size()) PridetiZodi(saltinis, sakinys.substr(pradzia));
+  saltinis.ZodziuSk = saltinis.Kiekis();
+}
+
+void ValytiSaltini(TSakinys& saltinis) { Valyti(saltinis, &TZodis::Angl); }
+
+void ValytiVerti(TSakinys& vertimas) { Valyti(vertimas, &TZodis::Liet); }
+
+}  // namespace kervosta

@@ -1,0 +1,36 @@
+// English text into sentences and words: the sentence splitter with its carried remainder, the
+// tokeniser, and the removal of words that carry no text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/sakinys.h"
+
+namespace kervosta {
+
+// Appends every complete sentence of the text to `sakiniai` and returns in `likutis` the
+// unfinished tail, which the caller puts in front of the next piece of text. A sentence ends at
+// "!", "." or "?" followed by the end of the text, by a space that ends the text, or by a space
+// and then a capital or another space; at a colon that ends the text; and at a carriage return,
+// which stays in the sentence. The space after a sentence ender starts the next sentence.
+void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
+                      std::string& likutis);
+
+// Appends the whole text, unchanged, as one sentence: how a remainder left when the input ends
+// is translated.
+void VisasLikutisSakiniu(std::string_view tekstas, std::vector<std::string>& sakiniai);
+
+// Replaces the sentence's words with the tokens of the string, one word per run of word
+// characters (lower-cased, `Tikrinis` set when it starts with a capital A..Z) and one separator
+// word per punctuation mark; spaces only separate. Sets `ZodziuSk` to the word count.
+void SkaidytiZodzius(std::string_view sakinys, TSakinys& saltinis);
+
+// Deletes the source words whose English text is empty or a single space.
+void ValytiSaltini(TSakinys& saltinis);
+
+// Deletes the target words whose Lithuanian text is empty or a single space.
+void ValytiVerti(TSakinys& vertimas);
+
+}  // namespace kervosta

@@ -1,0 +1,222 @@
+// kervosta-cli translate: English text in, Lithuanian text out, line for line as the desktop
+// program's Lithuanian editor would hold it.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/komandos.h"
+#include "core/cp1257.h"
+#include "lexicon/zodyno_failai.h"
+#include "translation/eiluciu_sarasai.h"
+#include "translation/vertimas.h"
+
+namespace kervosta::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view Pavadinimas = "kervosta-cli translate";
+
+struct VertimoParinktys {
+  std::optional<fs::path> Zodynas;
+  std::optional<fs::path> VartotojoZodynas;
+  bool BeGramatikos = false;
+  bool Pagalba = false;
+  std::vector<std::string> Failai;
+};
+
+// One option of the command; the help text is built from this table.
+struct Parinktis {
+  std::string_view Vardas;
+  std::string_view Reiksme;  // the value's name in the help, empty for a switch
+  std::string_view Aprasas;
+  void (*Taikyti)(VertimoParinktys& parinktys, const std::string& reiksme);
+};
+
+constexpr Parinktis Parinktys[] = {
+    {"--dictionary", "FILE", "main dictionary (default: main.zod here, else beside the program)",
+     [](VertimoParinktys& p, const std::string& r) { p.Zodynas = r; }},
+    {"--user-dictionary", "FILE", "user dictionary, searched as well",
+     [](VertimoParinktys& p, const std::string& r) { p.VartotojoZodynas = r; }},
+    {"--no-grammar", "", "translate without the syntactic grouping",
+     [](VertimoParinktys& p, const std::string&) { p.BeGramatikos = true; }},
+    {"--help", "", "show this help",
+     [](VertimoParinktys& p, const std::string&) { p.Pagalba = true; }},
+};
+
+// Bad usage, with the message for standard error.
+struct NaudojimoKlaida : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// A file that cannot be read or converted, with the message for standard error.
+struct SkaitymoKlaida : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+void RasytiPagalba(std::ostream& out) {
+  out << "Usage: " << Pavadinimas << " [OPTIONS] [FILE...]\n"
+         "Translates the UTF-8 English text of the files, or of standard input, into Lithuanian:\n"
+         "one output line for every input line, and one more for text after the last sentence.\n\n"
+         "Options:\n";
+  for (const Parinktis& p : Parinktys) {
+    std::string kaire = "  " + std::string(p.Vardas);
+    if (!p.Reiksme.empty()) kaire += " " + std::string(p.Reiksme);
+    kaire.resize(std::max<std::size_t>(kaire.size() + 2, 28), ' ');
+    out << kaire << p.Aprasas << '\n';
+  }
+}
+
+VertimoParinktys SkaitytiParinktis(const std::vector<std::string>& argumentai) {
+  VertimoParinktys parinktys;
+  for (std::size_t i = 0; i < argumentai.size(); ++i) {
+    const std::string& argumentas = argumentai[i];
+    if (argumentas.size() < 2 || argumentas[0] != '-') {
+      parinktys.Failai.push_back(argumentas);
+      continue;
+    }
+    const Parinktis* parinktis = nullptr;
+    for (const Parinktis& p : Parinktys)
+      if (p.Vardas == argumentas) parinktis = &p;
+    if (parinktis == nullptr) throw NaudojimoKlaida("unknown option '" + argumentas + "'");
+    std::string reiksme;
+    if (!parinktis->Reiksme.empty()) {
+      if (i + 1 == argumentai.size())
+        throw NaudojimoKlaida("option '" + argumentas + "' needs a " +
+                              std::string(parinktis->Reiksme));
+      reiksme = argumentai[++i];
+    }
+    parinktis->Taikyti(parinktys, reiksme);
+  }
+  return parinktys;
+}
+
+std::string SkaitytiFaila(const fs::path& failas) {
+  std::FILE* f = std::fopen(failas.c_str(), "rb");
+  if (f == nullptr)
+    throw SkaitymoKlaida("cannot read '" + failas.string() + "': " + std::strerror(errno));
+  std::string turinys;
+  char buferis[1 << 16];
+  std::size_t n;
+  while ((n = std::fread(buferis, 1, sizeof buferis, f)) > 0) turinys.append(buferis, n);
+  const int klaida = std::ferror(f) ? errno : 0;
+  std::fclose(f);
+  if (klaida != 0)
+    throw SkaitymoKlaida("cannot read '" + failas.string() + "': " + std::strerror(klaida));
+  return turinys;
+}
+
+// One input as Windows-1257 text, with the name its errors are reported under.
+struct Ivestis {
+  std::string Vardas;
+  Cp1257Tekstas Tekstas;
+};
+
+Ivestis Konvertuoti(std::string vardas, std::string_view utf8) {
+  try {
+    return {vardas, IsUtf8(utf8)};
+  } catch (const NetinkamasUtf8& klaida) {
+    throw SkaitymoKlaida(vardas + ": " + klaida.what());
+  }
+}
+
+std::vector<Ivestis> SkaitytiIvestis(const std::vector<std::string>& failai, std::istream& in) {
+  std::vector<Ivestis> ivestys;
+  if (failai.empty()) {
+    const std::string turinys{std::istreambuf_iterator<char>(in), {}};
+    if (in.bad()) throw SkaitymoKlaida("cannot read standard input");
+    ivestys.push_back(Konvertuoti("standard input", turinys));
+  }
+  for (const std::string& failas : failai) ivestys.push_back(Konvertuoti(failas, SkaitytiFaila(failas)));
+  return ivestys;
+}
+
+void IkeltiIsFailo(const fs::path& failas, ZodynoSarasas& sarasas) {
+  try {
+    IkeltiZodyna(failas, sarasas);
+  } catch (const FailoKlaida& klaida) {
+    throw SkaitymoKlaida("'" + failas.string() + "': " + klaida.what());
+  }
+}
+
+// The main dictionary when none is named: "main.zod" here, else the one beside the program.
+std::optional<fs::path> NumatytasisZodynas() {
+  std::error_code klaida;
+  const fs::path cia = fs::current_path(klaida) / PagrindinioZodynoFailas;
+  if (fs::exists(cia, klaida)) return cia;
+  const fs::path programa = fs::read_symlink("/proc/self/exe", klaida);
+  if (klaida) return std::nullopt;
+  const fs::path salia = programa.parent_path() / PagrindinioZodynoFailas;
+  if (fs::exists(salia, klaida)) return salia;
+  return std::nullopt;
+}
+
+void ParuostiAplinka(const VertimoParinktys& parinktys, Aplinka& aplinka) {
+  std::error_code klaida;
+  aplinka.Zodynai.ProgramosKatalogas = fs::current_path(klaida);
+  UzpildytiVidiniusIrasus(aplinka.Zodynai);
+  const std::optional<fs::path> zodynas =
+      parinktys.Zodynas ? parinktys.Zodynas : NumatytasisZodynas();
+  if (zodynas) IkeltiIsFailo(*zodynas, aplinka.Zodynai.PagrindinisZodynas);
+  if (parinktys.VartotojoZodynas)
+    IkeltiIsFailo(*parinktys.VartotojoZodynas, aplinka.Zodynai.VartotojoZodynas);
+  aplinka.AutomatinisVertimas = 1;
+  aplinka.GramatineAnalize = parinktys.BeGramatikos ? 0 : 1;
+}
+
+void Versti(Aplinka& aplinka, const Ivestis& ivestis, std::ostream& out) {
+  const EiluciuSarasas anglu(SkaidytiEilutemis(ivestis.Tekstas.Tekstas));
+  EiluciuKaupiklis lietuviu;
+  VerstiEilutes(aplinka, anglu, lietuviu);
+  for (const std::string& eilute : lietuviu.Eilutes) out << IUtf8(eilute) << '\n';
+}
+
+int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
+  VertimoParinktys parinktys;
+  try {
+    parinktys = SkaitytiParinktis(argumentai);
+  } catch (const NaudojimoKlaida& klaida) {
+    srautai.err << Pavadinimas << ": " << klaida.what() << " (see " << Pavadinimas
+                << " --help)\n";
+    return IsejimasNaudojimas;
+  }
+  if (parinktys.Pagalba) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  Aplinka aplinka;
+  std::vector<Ivestis> ivestys;
+  try {
+    ParuostiAplinka(parinktys, aplinka);
+    ivestys = SkaitytiIvestis(parinktys.Failai, srautai.in);
+  } catch (const SkaitymoKlaida& klaida) {
+    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
+    return IsejimasFailas;
+  }
+  std::size_t pakeista = 0;
+  for (const Ivestis& ivestis : ivestys) pakeista += ivestis.Tekstas.Pakeista;
+  if (pakeista > 0)
+    srautai.err << Pavadinimas << ": warning: " << pakeista
+                << " character(s) that Windows-1257 cannot hold were replaced by '?'\n";
+  for (const Ivestis& ivestis : ivestys) Versti(aplinka, ivestis, srautai.out);
+  srautai.out.flush();
+  if (!srautai.out) {
+    srautai.err << Pavadinimas << ": cannot write standard output\n";
+    return IsejimasFailas;
+  }
+  return IsejimasGerai;
+}
+
+const Registracija registracija({"translate", "translate English text into Lithuanian", Vykdyti});
+
+}  // namespace
+
+}  // namespace kervosta::cli

@@ -1,0 +1,78 @@
+#include "translation/vertimas.h"
+
+#include "analysis/segment_isvedimas.h"
+#include "analysis/segment_sutrumpinimai.h"
+#include "analysis/segmentavimas.h"
+
+namespace kervosta {
+
+namespace {
+
+// Translates the sentences and joins their lines.
+std::string VerstiSakinius(const SakinioVertejas& vertejas,
+                           const std::vector<std::string>& sakiniai) {
+  std::vector<std::string> isvestis;
+  for (const std::string& sakinys : sakiniai) vertejas(sakinys, isvestis);
+  return Sujungti(isvestis);
+}
+
+std::string VerstiLikuti(const SakinioVertejas& vertejas, std::string_view likutis) {
+  std::vector<std::string> sakiniai;
+  VisasLikutisSakiniu(likutis, sakiniai);
+  return VerstiSakinius(vertejas, sakiniai);
+}
+
+SakinioVertejas Vertejas(Aplinka& aplinka) {
+  return [&aplinka](std::string_view sakinys, std::vector<std::string>& isvestis) {
+    VerstiSakini(aplinka, sakinys, isvestis);
+  };
+}
+
+}  // namespace
+
+void VerstiSakini([[maybe_unused]] Aplinka& aplinka, std::string_view sakinys,
+                  std::vector<std::string>& isvestis) {
+  TSakinys vertimas;
+  TSakinys saltinis;
+  SkaidytiZodzius(sakinys, saltinis);
+  ValytiSaltini(saltinis);
+  IsskleistiSutrumpinimus(saltinis);
+  // Dictionary lookup of every source word, automatic or with correction.
+  // Analysis: verb groups and grouping; fills the target with copies of the source words.
+  ValytiVerti(vertimas);
+  // Generation of the Lithuanian forms of the target words.
+  IsvestiSakini(vertimas, isvestis);
+}
+
+void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu,
+                   EiluciuPriimtuvas& lietuviu) {
+  std::string pernesta;  // the unfinished text of the previous lines
+  std::vector<std::string> sakiniai;
+  const int eiluciuSk = anglu.EiluciuSk();
+  for (int i = 0; i < eiluciuSk; ++i) {
+    const std::string tekstas = pernesta + anglu.Eilute(i);
+    sakiniai.clear();
+    SkaidytiSakinius(tekstas, sakiniai, pernesta);
+    lietuviu.PridetiEilute(VerstiSakinius(vertejas, sakiniai));
+  }
+  if (!pernesta.empty()) lietuviu.PridetiEilute(VerstiLikuti(vertejas, pernesta));
+}
+
+std::string VerstiTeksta(const SakinioVertejas& vertejas, std::string_view tekstas) {
+  std::vector<std::string> sakiniai;
+  std::string likutis;
+  SkaidytiSakinius(tekstas, sakiniai, likutis);
+  std::string rezultatas = VerstiSakinius(vertejas, sakiniai);
+  if (!likutis.empty()) rezultatas += VerstiLikuti(vertejas, likutis);
+  return rezultatas;
+}
+
+void VerstiEilutes(Aplinka& aplinka, const EiluciuSaltinis& anglu, EiluciuPriimtuvas& lietuviu) {
+  VerstiEilutes(Vertejas(aplinka), anglu, lietuviu);
+}
+
+std::string VerstiTeksta(Aplinka& aplinka, std::string_view tekstas) {
+  return VerstiTeksta(Vertejas(aplinka), tekstas);
+}
+
+}  // namespace kervosta
