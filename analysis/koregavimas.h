@@ -15,13 +15,20 @@ inline constexpr std::uint8_t rezDaugiaprasmis = 0;  // several candidates
 inline constexpr std::uint8_t rezNezinomas = 1;      // no candidate
 inline constexpr std::uint8_t rezPaieska = 2;        // search results (dictionary browser)
 
+// Answers besides a 1-based candidate.
+inline constexpr int NeraPasirinkimo = 0;
+inline constexpr int PaliktiAngliska = -1;  // leave the word untranslated
+
 class KoregavimoKlausejas {
  public:
   virtual ~KoregavimoKlausejas() = default;
 
-  // Shows the candidates of `aplinka.Variantai` for the word and returns the chosen one,
-  // 1-based, or 0 for none (`PasirinktasVariantas`). An answer may add a user-dictionary entry
-  // and refill `aplinka.Variantai` before choosing, and may switch correction off by setting
+  // Shows the candidates of `aplinka.Variantai` for the word (`rezimas` is the dialog mode,
+  // `zodis` the English word, which is also the word a new entry starts from) and returns the
+  // chosen one, 1-based, or 0 for none (`PasirinktasVariantas`). With none, an unknown word keeps
+  // its English text and an ambiguous word takes the last candidate; `PaliktiAngliska` keeps the
+  // English text in both modes. An answer may add a user-dictionary entry and refill
+  // `aplinka.Variantai` before choosing, and may switch correction off by setting
   // `aplinka.AutomatinisVertimas` to 1.
   virtual int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
                       const std::string& zodis, Aplinka& aplinka) = 0;

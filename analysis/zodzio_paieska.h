@@ -1,0 +1,39 @@
+// Word lookup: one English word form, as it stands in a sentence, becomes the words that say
+// which entry it belongs to and which grammatical form it is.
+//
+// Two stages, always used in this order: the built-in closed-class words (modals and negation,
+// the forms of "be", "can", "do", "have", the personal pronouns), then the dictionaries. English
+// inflection is never analysed by rules (apart from the possessive endings): every form is stored
+// in its entry and found by exact byte comparison. Both stages first lower-case A..Z only, so an
+// entry stored with capitals is never found.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "analysis/aplinka.h"
+#include "core/sakinys.h"
+#include "core/zodis.h"
+#include "lexicon/zodynai.h"
+
+namespace kervosta {
+
+// Maps A..Z to a..z and keeps every other byte, the Lithuanian letters included.
+std::string AnglMazosiomis(std::string_view zodis);
+
+// Recognises a built-in word: the modal table, the six built-in verb records and the personal
+// pronouns, each later match overwriting what an earlier one wrote ("been" ends as built-in
+// entry 3, "had" as the past participle of entry 6). Writes only the fields the matches set, so
+// the caller resets `tikslas` first; returns whether anything matched.
+bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZodis& tikslas);
+
+// Appends one candidate for every hit of the word in the main dictionary, then in the user
+// dictionary, each list from head to tail; an entry may give several hits. Nothing is appended
+// for an unknown word. This is the only place that walks the lists for lookup, so an index can
+// replace the walk without changing a candidate or its order.
+void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList& kandidatai);
+
+// The same into `aplinka.Variantai`, which the caller clears first.
+void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis);
+
+}  // namespace kervosta
