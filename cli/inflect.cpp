@@ -1,0 +1,101 @@
+// inflect: every form the builders make for a stem, one `LABEL<TAB>FORM` line each, so that the
+// morphology can be read and checked without a dictionary.
+#include "cli/inflect.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "cli/komandos.h"
+#include "core/cp1257.h"
+
+namespace kervosta::cli {
+
+namespace {
+
+std::vector<LinksniavimoRusis>& Rusys() {
+  static std::vector<LinksniavimoRusis> rusys;
+  return rusys;
+}
+
+void RasytiPagalba(std::ostream& out) {
+  out << "Usage: kervosta-cli inflect KIND ARGS...\n"
+         "Prints every Lithuanian form the ending tables give for a stem, one per line as\n"
+         "LABEL<TAB>FORM (UTF-8). Labels are stable; they are also listed in\n"
+         "docs/inflect-labels.md. Cases are numbered 1 nominative, 2 genitive, 3 dative,\n"
+         "4 accusative, 5 instrumental, 6 locative, 7 vocative; sg and pl are the numbers,\n"
+         "masc and fem the genders.\n";
+  for (const LinksniavimoRusis& rusis : Rusys())
+    out << "\n  inflect " << rusis.Vardas << ' ' << rusis.Argumentai << '\n' << rusis.Etiketes;
+}
+
+int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
+  if (std::any_of(argumentai.begin(), argumentai.end(),
+                  [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  if (argumentai.empty()) {
+    srautai.err << "kervosta-cli inflect: name a kind of word (see kervosta-cli inflect --help)\n";
+    return IsejimasNaudojimas;
+  }
+  const auto& rusys = Rusys();
+  const auto rusis = std::find_if(rusys.begin(), rusys.end(), [&](const LinksniavimoRusis& r) {
+    return r.Vardas == argumentai.front();
+  });
+  if (rusis == rusys.end()) {
+    srautai.err << "kervosta-cli inflect: unknown kind '" << argumentai.front()
+                << "' (see kervosta-cli inflect --help)\n";
+    return IsejimasNaudojimas;
+  }
+  std::vector<FormosEilute> eilutes;
+  try {
+    eilutes = rusis->Formos({argumentai.begin() + 1, argumentai.end()});
+  } catch (const NetinkamiArgumentai& klaida) {
+    srautai.err << "kervosta-cli inflect " << rusis->Vardas << ": " << klaida.what() << '\n';
+    return IsejimasNaudojimas;
+  }
+  for (const FormosEilute& eilute : eilutes)
+    if (eilute.Forma) srautai.out << eilute.Etikete << '\t' << IUtf8(*eilute.Forma) << '\n';
+  return srautai.out.good() ? IsejimasGerai : IsejimasFailas;
+}
+
+const Registracija registracija({"inflect", "every Lithuanian form of a stem and paradigm", Vykdyti});
+
+}  // namespace
+
+LinksniavimoRegistracija::LinksniavimoRegistracija(LinksniavimoRusis rusis) {
+  auto& rusys = Rusys();
+  rusys.push_back(rusis);
+  std::sort(rusys.begin(), rusys.end(),
+            [](const LinksniavimoRusis& a, const LinksniavimoRusis& b) { return a.Vardas < b.Vardas; });
+}
+
+void TikrintiKieki(const std::vector<std::string>& argumentai, std::size_t kiek,
+                   const LinksniavimoRusis& rusis) {
+  if (argumentai.size() != kiek)
+    throw NetinkamiArgumentai("expected " + std::string(rusis.Argumentai));
+}
+
+std::string Kamienas(const std::string& utf8) {
+  try {
+    Cp1257Tekstas tekstas = IsUtf8(utf8);
+    if (tekstas.Pakeista != 0)
+      throw NetinkamiArgumentai("the stem '" + utf8 + "' holds a letter Windows-1257 cannot hold");
+    return std::move(tekstas.Tekstas);
+  } catch (const NetinkamasUtf8&) {
+    throw NetinkamiArgumentai("the stem is not valid UTF-8");
+  }
+}
+
+int Numeris(const std::string& tekstas, int nuo, int iki, std::string_view ka) {
+  int reiksme = 0;
+  const char* pabaiga = tekstas.data() + tekstas.size();
+  const auto [kur, klaida] = std::from_chars(tekstas.data(), pabaiga, reiksme);
+  if (tekstas.empty() || klaida != std::errc() || kur != pabaiga || reiksme < nuo || reiksme > iki)
+    throw NetinkamiArgumentai(std::string(ka) + " must be a number from " + std::to_string(nuo) +
+                              " to " + std::to_string(iki) + ", not '" + tekstas + "'");
+  return reiksme;
+}
+
+}  // namespace kervosta::cli
