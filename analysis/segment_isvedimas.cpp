@@ -45,7 +45,8 @@ std::string IsvestiSakiniTekstu(const TSakinys& vertimas) {
       continue;
     }
     if (!zodis.Liet.empty()) {
-      if (!skyriklis) rezultatas += ' ';
+      // The space that follows a sentence ender already separates it from the next word.
+      if (!skyriklis && !rezultatas.ends_with(' ')) rezultatas += ' ';
       rezultatas += zodis.Tikrinis == 1 ? DidziojiRaide(zodis.Liet) : zodis.Liet;
     }
     if (skyriklis && PrasidedaSakinioPabaiga(zodis.Liet)) rezultatas += ' ';

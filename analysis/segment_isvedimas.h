@@ -13,8 +13,9 @@ namespace kervosta {
 std::string DidziojiRaide(std::string_view tekstas);
 
 // The target sentence as one line: words separated by single spaces, punctuation joined to the
-// word before it and a sentence ender followed by a space, the first word with text capitalised
-// and every word marked `Tikrinis` too. Words without Lithuanian text leave no trace.
+// word before it and a sentence ender followed by a space (inside the line too, as in "3. 5"),
+// the first word with text capitalised and every word marked `Tikrinis` too. Words without
+// Lithuanian text leave no trace.
 std::string IsvestiSakiniTekstu(const TSakinys& vertimas);
 
 // Appends the rendered line to `isvestis`, or nothing when it is empty.
