@@ -1,5 +1,6 @@
 #include "translation/vertimas.h"
 
+#include "analysis/grupavimas.h"
 #include "analysis/segment_isvedimas.h"
 #include "analysis/segment_sutrumpinimai.h"
 #include "analysis/segmentavimas.h"
@@ -39,6 +40,7 @@ void VerstiSakini([[maybe_unused]] Aplinka& aplinka, std::string_view sakinys,
   IsskleistiSutrumpinimus(saltinis);
   // Dictionary lookup of every source word, automatic or with correction.
   // Analysis: verb groups and grouping; fills the target with copies of the source words.
+  AnalizuotiSakini(aplinka, saltinis, vertimas);
   ValytiVerti(vertimas);
   // Generation of the Lithuanian forms of the target words.
   IsvestiSakini(vertimas, isvestis);

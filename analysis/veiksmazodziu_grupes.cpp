@@ -1,0 +1,281 @@
+#include "analysis/veiksmazodziu_grupes.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "core/cp1257.h"
+
+namespace kervosta {
+
+namespace {
+
+using namespace literals;
+using Zodziai = std::initializer_list<std::string_view>;
+
+// `Laikas`, `Nuosaka` and `AnglForma` values this analysis writes.
+constexpr std::uint8_t Bendratis = 1;
+constexpr std::uint8_t Esamasis = 2;
+constexpr std::uint8_t Butasis = 3;
+constexpr std::uint8_t Busimasis = 5;
+constexpr std::uint8_t Tariamoji = 1;
+constexpr std::uint8_t Liepiamoji = 2;
+constexpr std::uint8_t FormaBazine = 2;
+constexpr std::uint8_t FormaButoji = 3;
+constexpr std::uint8_t FormaDalyvis = 4;
+constexpr std::uint8_t FormaIng = 5;
+
+// The verb being examined (w0) and the words before it; a position before the start of the
+// sentence matches nothing.
+class Vieta {
+ public:
+  Vieta(TSakinys& sakinys, int i) : s_(sakinys), i_(i) {}
+
+  TZodis& Veiksmazodis() { return s_.Zodziai[i_]; }
+  TZodis& Pries(int atgal) { return s_.Zodziai[i_ - atgal]; }
+
+  // The word `atgal` positions before w0 is one of `zodziai`.
+  bool Yra(int atgal, Zodziai zodziai) const {
+    for (std::string_view z : zodziai)
+      if (s_.ZodisYra(i_ - atgal, z)) return true;
+    return false;
+  }
+  // One of `zodziai` at `atgal` positions before w0, directly followed by "not".
+  bool SuNe(int atgal, Zodziai zodziai) const { return Yra(atgal, zodziai) && Yra(atgal - 1, {"not"}); }
+  bool AsmeninisIvardis(int atgal) const { return s_.AsmeninisIvardis(i_ - atgal); }
+
+  void Sugerti(int atgal) { s_.Sugerti(i_ - atgal); }
+  void PaverstiButi(int atgal) { s_.PaverstiButi(i_ - atgal); }
+
+ private:
+  TSakinys& s_;
+  int i_;
+};
+
+// "should go", "would not go": the conditional, carried by the future tense code.
+void Tariamasis(TZodis& z, std::uint8_t teigiamas) {
+  z.Laikas = Busimasis;
+  z.Teigiamas = teigiamas;
+  z.Nuosaka = Tariamoji;
+}
+
+// A past participle read as an active past tense form.
+void ButasisVeikiamasis(TZodis& z) {
+  z.Laikas = Butasis;
+  z.AnglForma = FormaButoji;
+  z.Veikiamoji = 1;
+}
+
+// A past participle kept as a passive participle.
+void Neveikiamasis(TZodis& z) {
+  z.Laikas = Butasis;
+  z.AnglForma = FormaDalyvis;
+  z.Veikiamoji = 0;
+}
+
+// Absorbs the auxiliary of "X, not" (two before) or of its contraction (one before).
+void SugertiPagalbini(Vieta& v, Zodziai pagalbiniai) { v.Sugerti(v.Yra(2, pagalbiniai) ? 2 : 1); }
+
+void BazineForma(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  const auto neigiama = [&](Zodziai su_ne, Zodziai sutrumpinti) {
+    return v.SuNe(2, su_ne) || v.Yra(1, sutrumpinti);
+  };
+  if (v.AsmeninisIvardis(1)) {
+    w0.Laikas = Esamasis;
+  } else if (v.Yra(1, {"should", "would"})) {
+    Tariamasis(w0, 1);
+  } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {
+    Tariamasis(w0, 0);
+  } else if (v.Yra(1, {"does", "do"})) {
+    v.Sugerti(1);
+    w0.Laikas = Esamasis;
+  } else if (neigiama({"does", "do"}, {"doesn't", "don't"})) {
+    SugertiPagalbini(v, {"does", "do"});
+    w0.Laikas = Esamasis;
+    w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"did"})) {
+    v.Sugerti(1);
+    w0.Laikas = Butasis;
+  } else if (neigiama({"did"}, {"didn't"})) {
+    SugertiPagalbini(v, {"did"});
+    w0.Laikas = Butasis;
+    w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"to"})) {
+    // "to" stays in place but says nothing in Lithuanian: the infinitive carries it.
+    v.Pries(1).Liet.clear();
+    v.Pries(1).KalbosDalis = dNezinoma;
+    w0.Laikas = Bendratis;
+  } else if (v.Yra(1, {"shall", "will"})) {
+    w0.Laikas = Busimasis;
+  } else if (neigiama({"shall", "will"}, {"shan't", "won't"})) {
+    w0.Laikas = Busimasis;
+    w0.Teigiamas = 0;
+  } else {
+    w0.Laikas = Esamasis;
+  }
+}
+
+// "have done": after "will" the auxiliary becomes "būti" in the future; after "should" or
+// "would" nothing changes; otherwise it is a past tense.
+void PoHave(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  const bool busimasis = v.Yra(2, {"shall", "will"});
+  const bool busimasisNe = v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"});
+  if (busimasis || busimasisNe) {
+    v.PaverstiButi(1);
+    v.Pries(1).Laikas = Busimasis;
+    v.Pries(1).Veikiamoji = 1;
+    w0.Laikas = Butasis;
+    w0.Veikiamoji = 1;
+    if (busimasisNe) w0.Teigiamas = 0;
+    return;
+  }
+  if (v.Yra(2, {"should", "would", "shouldn't", "wouldn't"}) || v.SuNe(3, {"should", "would"}))
+    return;
+  ButasisVeikiamasis(w0);
+}
+
+void PoBeen(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  if (v.Yra(2, {"have"})) {
+    v.Sugerti(2);
+    v.Sugerti(1);
+    ButasisVeikiamasis(w0);
+    w0.Teigiamas = 1;
+  } else if (v.SuNe(3, {"have"})) {
+    v.Sugerti(3);
+    v.Sugerti(2);
+    ButasisVeikiamasis(w0);
+    w0.Teigiamas = 0;
+  } else if (v.Yra(2, {"haven't"})) {
+    v.Sugerti(2);
+    v.Sugerti(1);
+    ButasisVeikiamasis(w0);
+    w0.Teigiamas = 0;
+  }
+}
+
+// "be done" after a modal or "to": a passive participle, the "be" carrying the future.
+void PoBe(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  const bool neigiama = v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"}) ||
+                        v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"});
+  const bool teigiama = v.Yra(2, {"should", "would", "shall", "will"});
+  if (teigiama || neigiama) {
+    v.Sugerti(2);
+    TZodis& be = v.Pries(1);
+    be.Laikas = Busimasis;
+    be.Asmuo = 3;
+    be.Veikiamoji = 1;
+    Neveikiamasis(w0);
+    if (neigiama) w0.Teigiamas = 0;
+  } else if (v.Yra(2, {"to"})) {
+    Neveikiamasis(w0);
+  }
+}
+
+void Dalyvis(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  if (v.Yra(1, {"have"})) {
+    PoHave(v);
+  } else if (v.Yra(1, {"been"})) {
+    PoBeen(v);
+  } else if (v.Yra(1, {"being"})) {
+    return;
+  } else if (v.Yra(1, {"be"})) {
+    PoBe(v);
+  } else if (v.Yra(1, {"am", "is", "are"})) {
+    Neveikiamasis(w0);
+  } else if (v.SuNe(2, {"am", "are", "is"}) || v.Yra(1, {"isn't", "aren't"})) {
+    Neveikiamasis(w0);
+    w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"has"})) {
+    v.Sugerti(1);
+    ButasisVeikiamasis(w0);
+  } else if (v.SuNe(2, {"has", "have"}) || v.Yra(1, {"hasn't", "haven't"})) {
+    SugertiPagalbini(v, {"has", "have"});
+    ButasisVeikiamasis(w0);
+    w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"had"})) {
+    v.Sugerti(1);
+    ButasisVeikiamasis(w0);
+  } else {
+    ButasisVeikiamasis(w0);
+  }
+}
+
+// "be going" after a modal: the future.
+void IngPoBe(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  if (v.Yra(2, {"should", "would"})) {
+    v.Sugerti(1);
+    w0.Laikas = Busimasis;
+  } else if (v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"})) {
+    v.Sugerti(v.Yra(3, {"should", "would"}) ? 3 : 2);
+    w0.Laikas = Busimasis;
+    w0.Teigiamas = 0;
+  } else if (v.Yra(2, {"shall", "will"})) {
+    v.Sugerti(2);
+    w0.Laikas = Busimasis;
+  } else if (v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"})) {
+    v.Sugerti(v.Yra(3, {"shall", "will"}) ? 3 : 2);
+    w0.Laikas = Busimasis;
+    w0.Teigiamas = 0;
+  }
+}
+
+void IngForma(Vieta& v) {
+  TZodis& w0 = v.Veiksmazodis();
+  if (v.Yra(1, {"been"})) return;
+  if (v.Yra(1, {"be"})) {
+    IngPoBe(v);
+  } else if (v.Yra(1, {"am", "is", "are"})) {
+    v.Sugerti(1);
+    w0.Laikas = Esamasis;
+  } else if (v.SuNe(2, {"am", "is", "are"}) || v.Yra(1, {"isn't", "aren't"})) {
+    SugertiPagalbini(v, {"am", "is", "are"});
+    w0.Laikas = Esamasis;
+    w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"was", "were"})) {
+    v.Sugerti(1);
+    w0.Laikas = Butasis;
+  } else if (v.SuNe(2, {"was", "were"}) || v.Yra(1, {"wasn't", "weren't"})) {
+    SugertiPagalbini(v, {"was", "were"});
+    w0.Laikas = Butasis;
+    w0.Teigiamas = 0;
+  }
+}
+
+void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
+  Vieta v(sakinys, i);
+  if (sakinys.ZodisYra(i, "not") && sakinys.VeiksmazodinisZodis(i - 1))
+    sakinys.Zodziai[i - 1].Teigiamas = 0;
+  if (!sakinys.DalisYra(i, dVeiksmazodis)) return;
+  switch (sakinys.Zodziai[i].AnglForma) {
+    case FormaBazine: BazineForma(v); break;
+    case FormaButoji: sakinys.Zodziai[i].Laikas = Butasis; break;
+    case FormaDalyvis: Dalyvis(v); break;
+    case FormaIng: IngForma(v); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void AnalizuotiVeiksmazodzius(TSakinys& sakinys) {
+  for (int i = sakinys.KitasVeiksmazodinis(0); i >= 0; i = sakinys.KitasVeiksmazodinis(i + 1))
+    AnalizuotiVeiksmazodi(sakinys, i);
+}
+
+void ApdorotiPradiniVeiksmazodi(SGList& grupes) {
+  if (!grupes.YraVeiksmGrupe(0) || grupes.GrupesZodziuSk(0) != 1) return;
+  TZodis& zodis = *grupes.Grupes[0].Zodziai[0];
+  if (zodis.Vidinis == 1) {
+    zodis.Liet = "ar"_lt;
+    zodis.KalbosDalis = dNezinoma;
+  }
+  zodis.Nuosaka = Liepiamoji;
+  zodis.Asmuo = 5;
+}
+
+}  // namespace kervosta

@@ -1,0 +1,156 @@
+#include "analysis/veiksmazodziu_grupes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "analysis/grupavimas.h"
+#include "core/cp1257.h"
+#include "tests/analysis/grupavimas_zodziai.h"
+
+namespace kervosta {
+namespace {
+
+using namespace literals;
+using testai::Sakinys;
+
+struct Atvejis {
+  std::vector<std::string_view> zodziai;
+  int veiksm;  // index of the main verb
+  std::uint8_t laikas, teigiamas, anglForma, veikiamoji, nuosaka;
+  std::set<int> sugerti;  // words left without Lithuanian text or part of speech
+};
+
+TSakinys Is(const std::vector<std::string_view>& zodziai) {
+  TSakinys s;
+  for (std::string_view w : zodziai) s.Zodziai.Prideti(testai::Rasti(w));
+  return s;
+}
+
+// Each row: the words, what the main verb ends with, and which auxiliaries vanish.
+TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
+  const std::vector<Atvejis> atvejai = {
+      {{"the", "boy", "did", "not", "see", "the", "book"}, 4, 3, 0, 2, 1, 0, {2}},
+      {{"the", "boy", "didn't", "see"}, 3, 3, 0, 2, 1, 0, {2}},
+      {{"i", "do", "know"}, 2, 2, 1, 2, 1, 0, {1}},
+      {{"he", "does", "not", "know"}, 3, 2, 0, 2, 1, 0, {1}},
+      {{"i", "will", "go"}, 2, 5, 1, 2, 1, 0, {}},
+      {{"i", "won't", "go"}, 2, 5, 0, 2, 1, 0, {}},
+      {{"he", "will", "not", "go"}, 3, 5, 0, 2, 1, 0, {}},
+      {{"he", "should", "go"}, 2, 5, 1, 2, 1, 1, {}},
+      {{"he", "should", "not", "go"}, 3, 5, 0, 2, 1, 1, {}},
+      {{"he", "wouldn't", "go"}, 2, 5, 0, 2, 1, 1, {}},
+      {{"to", "go"}, 1, 1, 1, 2, 1, 0, {0}},
+      {{"go", "home"}, 0, 2, 1, 2, 1, 0, {}},
+      {{"you", "know"}, 1, 2, 1, 2, 1, 0, {}},
+      {{"he", "saw"}, 1, 3, 1, 3, 1, 0, {}},
+      // Past participles: passive after a form of "be", active past after "have".
+      {{"the", "book", "is", "done"}, 3, 3, 1, 4, 0, 0, {}},
+      {{"the", "book", "isn't", "done"}, 3, 3, 0, 4, 0, 0, {}},
+      {{"the", "book", "is", "not", "done"}, 4, 3, 0, 4, 0, 0, {}},
+      {{"the", "boy", "has", "seen"}, 3, 3, 1, 3, 1, 0, {2}},
+      {{"the", "boy", "has", "not", "seen"}, 4, 3, 0, 3, 1, 0, {2}},
+      {{"the", "boy", "hasn't", "seen"}, 3, 3, 0, 3, 1, 0, {2}},
+      {{"the", "boy", "had", "seen"}, 3, 3, 1, 3, 1, 0, {2}},
+      {{"they", "have", "been", "seen"}, 3, 3, 1, 3, 1, 0, {1, 2}},
+      {{"they", "haven't", "been", "seen"}, 3, 3, 0, 3, 1, 0, {1, 2}},
+      {{"he", "would", "have", "done"}, 3, 3, 1, 4, 1, 0, {}},
+      {{"the", "book", "was", "being", "seen"}, 4, 3, 1, 4, 0, 0, {2}},
+      {{"the", "book", "will", "be", "seen"}, 4, 3, 1, 4, 0, 0, {2}},
+      {{"the", "book", "should", "not", "be", "seen"}, 5, 3, 0, 4, 0, 0, {3}},
+      {{"the", "book", "to", "be", "seen"}, 4, 3, 1, 4, 0, 0, {2}},
+      // -ing forms.
+      {{"he", "is", "going"}, 2, 2, 1, 5, 1, 0, {1}},
+      {{"he", "is", "not", "going"}, 3, 2, 0, 5, 1, 0, {1}},
+      {{"he", "was", "going"}, 2, 3, 1, 5, 1, 0, {1}},
+      {{"he", "was", "not", "going"}, 3, 3, 0, 5, 1, 0, {1}},
+      {{"he", "has", "been", "going"}, 3, 2, 1, 5, 1, 0, {1}},
+      {{"he", "will", "be", "going"}, 3, 5, 1, 5, 1, 0, {1}},
+      {{"he", "should", "be", "going"}, 3, 5, 1, 5, 1, 0, {2}},
+      {{"he", "should", "not", "be", "going"}, 4, 5, 0, 5, 1, 0, {1}},
+  };
+  for (const Atvejis& a : atvejai) {
+    std::string tekstas;
+    for (std::string_view w : a.zodziai) tekstas += std::string(w) + ' ';
+    SCOPED_TRACE(tekstas);
+    TSakinys s = Is(a.zodziai);
+    AnalizuotiVeiksmazodzius(s);
+    const TZodis& v = s.Zodziai[a.veiksm];
+    EXPECT_EQ(v.Laikas, a.laikas);
+    EXPECT_EQ(v.Teigiamas, a.teigiamas);
+    EXPECT_EQ(v.AnglForma, a.anglForma);
+    EXPECT_EQ(v.Veikiamoji, a.veikiamoji);
+    EXPECT_EQ(v.Nuosaka, a.nuosaka);
+    for (int i = 0; i < s.Kiekis(); ++i) {
+      const bool tuscias = s.Zodziai[i].KalbosDalis == dNezinoma && s.Zodziai[i].Liet.empty();
+      EXPECT_EQ(tuscias, a.sugerti.count(i) == 1) << "word " << i;
+      EXPECT_EQ(s.Zodziai[i].Angl, a.zodziai[static_cast<std::size_t>(i)]);
+    }
+  }
+}
+
+TEST(AnalizuotiVeiksmazodzius, WillHaveDoneTurnsHaveIntoFutureButi) {
+  TSakinys s = Sakinys({"he", "will", "have", "done"});
+  AnalizuotiVeiksmazodzius(s);
+  const TZodis& have = s.Zodziai[2];
+  EXPECT_EQ(have.Liet, "būti"_lt);
+  EXPECT_EQ(have.Vidinis, 1);
+  EXPECT_EQ(have.Nr, 2);
+  EXPECT_EQ(have.KalbosDalis, dVeiksmazodis);
+  EXPECT_EQ(have.Laikas, 5);
+  EXPECT_EQ(have.Veikiamoji, 1);
+  EXPECT_EQ(s.Zodziai[1].Angl, "will");  // stays, silent
+  EXPECT_EQ(s.Zodziai[3].Laikas, 3);
+  EXPECT_EQ(s.Zodziai[3].Veikiamoji, 1);
+  EXPECT_EQ(s.Zodziai[3].Teigiamas, 1);
+
+  TSakinys ne = Sakinys({"he", "will", "not", "have", "done"});
+  AnalizuotiVeiksmazodzius(ne);
+  EXPECT_EQ(ne.Zodziai[3].Liet, "būti"_lt);
+  EXPECT_EQ(ne.Zodziai[4].Teigiamas, 0);
+}
+
+TEST(AnalizuotiVeiksmazodzius, NotNegatesTheVerbLikeWordBeforeIt) {
+  TSakinys s = Sakinys({"he", "is", "not", "here", "not"});
+  AnalizuotiVeiksmazodzius(s);
+  EXPECT_EQ(s.Zodziai[1].Teigiamas, 0);
+  EXPECT_EQ(s.Zodziai[3].Teigiamas, 1);  // a noun before "not" is left alone
+  TSakinys tuscias;
+  AnalizuotiVeiksmazodzius(tuscias);
+  EXPECT_EQ(tuscias.Kiekis(), 0);
+}
+
+TEST(ApdorotiPradiniVeiksmazodi, OneWordVerbGroupFirstIsACommandOrAQuestion) {
+  TSakinys go = Sakinys({"go", "home", "."});
+  SGList g1;
+  SudarytiGrupes(go, g1);
+  ApdorotiPradiniVeiksmazodi(g1);
+  EXPECT_EQ(go.Zodziai[0].Nuosaka, 2);
+  EXPECT_EQ(go.Zodziai[0].Asmuo, 5);
+  EXPECT_EQ(go.Zodziai[0].Liet, "x");
+
+  TSakinys klausimas = Sakinys({"do", "you", "know", "?"});
+  SGList g2;
+  SudarytiGrupes(klausimas, g2);
+  ApdorotiPradiniVeiksmazodi(g2);
+  EXPECT_EQ(klausimas.Zodziai[0].Liet, "ar");
+  EXPECT_EQ(klausimas.Zodziai[0].KalbosDalis, dNezinoma);
+  EXPECT_EQ(klausimas.Zodziai[2].Nuosaka, 0);  // only the first group
+
+  // Two verbs make one group of two words: no command.
+  TSakinys du = Sakinys({"see", "go"});
+  SGList g3;
+  SudarytiGrupes(du, g3);
+  ApdorotiPradiniVeiksmazodi(g3);
+  EXPECT_EQ(du.Zodziai[0].Nuosaka, 0);
+
+  TSakinys daikt = Sakinys({"the", "boy", "go"});
+  SGList g4;
+  SudarytiGrupes(daikt, g4);
+  ApdorotiPradiniVeiksmazodi(g4);
+  EXPECT_EQ(daikt.Zodziai[2].Nuosaka, 0);
+}
+
+}  // namespace
+}  // namespace kervosta
