@@ -47,6 +47,16 @@ Deskriptorius Atidaryti(const std::filesystem::path& failas, int veiksena, mode_
   }
 }
 
+// A folder opens for reading but fails at the first read; refusing it here keeps the list that
+// loading would otherwise have emptied.
+Deskriptorius AtidarytiSkaityti(const std::filesystem::path& failas) {
+  Deskriptorius fd = Atidaryti(failas, O_RDONLY);
+  struct stat busena {};
+  if (::fstat(fd.fd(), &busena) != 0) MestiFailoKlaida(errno);
+  if (S_ISDIR(busena.st_mode)) MestiFailoKlaida(EISDIR);
+  return fd;
+}
+
 void RasytiViska(int fd, std::span<const std::uint8_t> baitai, off_t pozicija) {
   while (!baitai.empty()) {
     const ssize_t n = ::pwrite(fd, baitai.data(), baitai.size(), pozicija);
@@ -149,13 +159,13 @@ void SinchronizuotiKatalogaTyliai(const std::filesystem::path& failas) {
 }  // namespace
 
 void IkeltiZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas) {
-  Deskriptorius fd = Atidaryti(failas, O_RDONLY);
+  Deskriptorius fd = AtidarytiSkaityti(failas);
   sarasas.Isvalyti();
   SkaitytiIrasus(fd.fd(), sarasas, 1);
 }
 
 void ImportuotiZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas) {
-  Deskriptorius fd = Atidaryti(failas, O_RDONLY);
+  Deskriptorius fd = AtidarytiSkaityti(failas);
   SkaitytiIrasus(fd.fd(), sarasas, 0);
 }
 
