@@ -1,0 +1,79 @@
+#include "translation/vertimas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "translation/eiluciu_sarasai.h"
+
+namespace kervosta {
+namespace {
+
+using Eilutes = std::vector<std::string>;
+
+// Stands in for the sentence pipeline and shows exactly which sentence strings reach it.
+void Zymeti(std::string_view sakinys, std::vector<std::string>& isvestis) {
+  isvestis.push_back("<" + std::string(sakinys) + ">");
+}
+
+Eilutes Versti(Eilutes anglu) {
+  EiluciuKaupiklis lietuviu;
+  VerstiEilutes(Zymeti, EiluciuSarasas(std::move(anglu)), lietuviu);
+  return lietuviu.Eilutes;
+}
+
+TEST(VerstiEilutes, OneLinePerInputLineWithASentenceTranslatedWhereItEnds) {
+  EXPECT_EQ(Versti({"Hello. World.", "This is", "a test.", "no end"}),
+            (Eilutes{"<Hello.>< World.>", "", "<This isa test.>", "", "<no end>"}));
+  EXPECT_EQ(Versti({"One", "two", "three."}), (Eilutes{"", "", "<Onetwothree.>"}));
+}
+
+TEST(VerstiEilutes, OnlyTextAfterTheLastSentenceAddsALine) {
+  EXPECT_EQ(Versti({}), Eilutes{});
+  EXPECT_EQ(Versti({"", ""}), (Eilutes{"", ""}));
+  EXPECT_EQ(Versti({"Done."}), (Eilutes{"<Done.>"}));
+  EXPECT_EQ(Versti({"Done. Then"}), (Eilutes{"<Done.>", "< Then>"}));
+}
+
+TEST(VerstiEilutes, TheSpaceAfterASentenceEnderIsCarriedToTheNextLine) {
+  EXPECT_EQ(Versti({"Done. ", "Next."}), (Eilutes{"<Done.>", "< Next.>"}));
+}
+
+TEST(VerstiTeksta, TranslatesTheSentencesThenTheRemainderIntoOneString) {
+  EXPECT_EQ(VerstiTeksta(Zymeti, "Hi. There\rtail"), "<Hi.>< There\r><tail>");
+  EXPECT_EQ(VerstiTeksta(Zymeti, "Hi."), "<Hi.>");
+  EXPECT_EQ(VerstiTeksta(Zymeti, ""), "");
+}
+
+class Vertimas : public ::testing::Test {
+ protected:
+  Vertimas() { aplinka.AutomatinisVertimas = 1; }
+  Aplinka aplinka;
+};
+
+TEST_F(Vertimas, TheRealPipelineKeepsTheLineCount) {
+  EiluciuKaupiklis lietuviu;
+  VerstiEilutes(aplinka, EiluciuSarasas({"Hello. World.", "This is", "a test.", "no end"}),
+                lietuviu);
+  EXPECT_EQ(lietuviu.Eilutes.size(), 5u);
+}
+
+TEST_F(Vertimas, ASentenceWhoseWordsAllVanishAddsNothing) {
+  Eilutes isvestis;
+  VerstiSakini(aplinka, "", isvestis);
+  VerstiSakini(aplinka, "    ", isvestis);
+  EXPECT_TRUE(isvestis.empty());
+  EXPECT_EQ(VerstiTeksta(aplinka, "   "), "");
+}
+
+TEST(SkaidytiEilutemis, LinesEndAtLineFeedsWithOrWithoutACarriageReturn) {
+  EXPECT_EQ(SkaidytiEilutemis(""), Eilutes{});
+  EXPECT_EQ(SkaidytiEilutemis("\n"), (Eilutes{""}));
+  EXPECT_EQ(SkaidytiEilutemis("a\nb"), (Eilutes{"a", "b"}));
+  EXPECT_EQ(SkaidytiEilutemis("a\r\n\r\nb\r\n"), (Eilutes{"a", "", "b"}));
+  EXPECT_EQ(SkaidytiEilutemis("a\rb\n"), (Eilutes{"a\rb"}));
+}
+
+}  // namespace
+}  // namespace kervosta
