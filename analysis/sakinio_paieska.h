@@ -24,6 +24,11 @@ void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis);
 // ever chosen.
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis);
 
+// The lookup of one sentence as translation runs it: automatic when `aplinka.AutomatinisVertimas`
+// is 1, with correction otherwise. The flag is read once, before the first word, so correction
+// switched off during a question holds from the next sentence on.
+void SurastiSakinioZodzius(Aplinka& aplinka, TSakinys& saltinis);
+
 // Copies a candidate's features into a sentence word. A capital asked for by the candidate (a
 // proper noun) is taken, but one the word already has (from a capitalised source word) stays.
 void PerimtiKandidata(const TZodis& kandidatas, TZodis& zodis);

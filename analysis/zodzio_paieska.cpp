@@ -1,0 +1,315 @@
+#include "analysis/zodzio_paieska.h"
+
+#include <array>
+#include <cstdint>
+
+#include "core/cp1257.h"
+#include "morphology/zodzio_forma.h"
+
+namespace kervosta {
+
+using namespace literals;
+
+namespace {
+
+struct Modalinis {
+  std::string_view Angl;
+  std::string_view Liet;
+};
+
+constexpr std::array<Modalinis, 11> Modaliniai = {{
+    {"shall", ""},
+    {"will", ""},
+    {"must", "turi"},
+    {"need", "reikia"},
+    {"may", "gali"},
+    {"might", "galėtų"_lt},
+    {"dare", "drįsta"_lt},
+    {"should", ""},
+    {"would", ""},
+    {"not", ""},
+    {"no", "ne"},
+}};
+
+struct AsmeninisIvardis {
+  std::string_view Angl;
+  std::int32_t Nr;
+  std::uint8_t KalbosDalis;
+  std::string_view Liet;
+  std::uint8_t Linksnis, Skaicius, Asmuo, Gimine;
+};
+
+constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
+    {"i", 1, dAsmVardininkas, "aš"_lt, 0, 0, 1, 0},
+    {"it", 9, dAsmVardininkas, "tai", 0, 0, 3, 0},
+    {"me", 1, dAsmKitas, "man", 3, 0, 1, 0},
+    {"you", 6, dAsmVardininkas, "jūs"_lt, 0, 1, 5, 0},
+    {"your", 6, dAsmKitas, "jūsų"_lt, 1, 1, 5, 0},
+    {"we", 5, dAsmVardininkas, "mes", 0, 1, 4, 0},
+    {"us", 5, dAsmKitas, "mums", 3, 1, 4, 0},
+    {"our", 5, dAsmKitas, "mūsų"_lt, 1, 1, 4, 0},
+    {"he", 3, dAsmVardininkas, "jis", 0, 0, 3, 1},
+    {"his", 3, dAsmKitas, "jo", 1, 0, 3, 1},
+    {"him", 3, dAsmKitas, "jam", 2, 0, 3, 1},
+    {"she", 4, dAsmVardininkas, "ji", 0, 0, 3, 2},
+    {"her", 4, dAsmKitas, "jos", 3, 0, 3, 2},
+    {"they", 7, dAsmVardininkas, "jie", 0, 1, 6, 1},
+    {"them", 7, dAsmKitas, "jiems", 3, 1, 6, 1},
+    {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
+}};
+
+// A required question 1..6 ("kas?" .. "kur?") is the case 0..5 a verb governs; anything else
+// governs none.
+std::uint8_t ValdomasLinksnis(std::int32_t klausimas) {
+  return klausimas >= 1 && klausimas <= 6 ? static_cast<std::uint8_t>(klausimas - 1) : BeLinksnio;
+}
+
+// English form code, tense and voice of a verb hit on each of the five stored forms.
+struct VeiksmazodzioPataikymas {
+  TekstoLaukas Laukas;
+  Pataikymas Rusis;
+  std::uint8_t AnglForma, Laikas, Veikiamoji;
+};
+
+constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
+    {TekstoLaukas::Angl1, Pataikymas::VeiksmBendratis, 2, 2, 1},
+    {TekstoLaukas::Angl2, Pataikymas::VeiksmTreciasisAsmuo, 2, 2, 1},
+    {TekstoLaukas::Angl3, Pataikymas::VeiksmButasis, 3, 3, 1},
+    {TekstoLaukas::Angl4, Pataikymas::VeiksmDalyvis, 4, 3, 0},
+    {TekstoLaukas::Angl5, Pataikymas::VeiksmIng, 5, 2, 1},
+}};
+
+bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
+  for (const Modalinis& m : Modaliniai) {
+    if (m.Angl != zodis) continue;
+    tikslas.Vidinis = 1;
+    tikslas.Liet = m.Liet;
+    tikslas.KalbosDalis = dPagalbinis;
+    return true;
+  }
+  return false;
+}
+
+void RasytiVidiniVeiksmazodi(const ZodynoIrasas& irasas, int nr, const VeiksmazodzioPataikymas& forma,
+                             TZodis& tikslas) {
+  tikslas.Vidinis = 1;
+  tikslas.Nr = nr;
+  tikslas.KalbosDalis = dVeiksmazodis;
+  tikslas.Liet = irasas.LietZodis();
+  tikslas.Liet2 = irasas.Kamienas();
+  tikslas.Nuosaka = 0;
+  tikslas.Skaicius = 0;
+  tikslas.Teigiamas = 1;
+  tikslas.Veikiamoji = 1;
+  tikslas.Irasas = nullptr;
+  tikslas.Linksnis = ValdomasLinksnis(irasas.Klausimas());
+  tikslas.Asmuo = nr == 1 ? 1 : nr == 2 ? 6 : 3;
+  tikslas.AnglForma = forma.AnglForma;
+  tikslas.Laikas = forma.Laikas;  // the voice stays active, the past participle included
+}
+
+bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view zodis,
+                                TZodis& tikslas) {
+  bool rasta = false;
+  for (std::size_t r = 0; r < zodynai.VidiniaiIrasai.size(); ++r) {
+    const ZodynoIrasas& irasas = zodynai.VidiniaiIrasai[r];
+    for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
+      if (irasas.Tekstas(forma.Laukas) != zodis) continue;
+      RasytiVidiniVeiksmazodi(irasas, static_cast<int>(r) + 1, forma, tikslas);
+      rasta = true;
+    }
+  }
+  return rasta;
+}
+
+bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas) {
+  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
+    if (a.Angl != zodis) continue;
+    tikslas.Vidinis = 1;
+    tikslas.Laikas = 2;
+    tikslas.Nr = a.Nr;
+    tikslas.KalbosDalis = a.KalbosDalis;
+    tikslas.Liet = a.Liet;
+    tikslas.Liet2 = a.Liet;
+    tikslas.Linksnis = a.Linksnis;
+    tikslas.Skaicius = a.Skaicius;
+    tikslas.Asmuo = a.Asmuo;
+    tikslas.Gimine = a.Gimine;
+    return true;
+  }
+  return false;
+}
+
+// Collects the hits of one entry.
+class IrasoTikrintojas {
+ public:
+  IrasoTikrintojas(ZodynoMazgas& mazgas, std::string_view zodis, TZodziuList& kandidatai)
+      : mazgas_(mazgas), irasas_(mazgas.Duomenys), zodis_(zodis), kandidatai_(kandidatai) {}
+
+  void Tikrinti() {
+    switch (irasas_.DaliesKodas()) {
+      case 1: Daiktavardis(); break;
+      case 2: Ivardis(); break;
+      case 3: Veiksmazodis(); break;
+      case 5: Budvardis(); break;
+      case 13: Skaitvardis(); break;
+      default: Kita(); break;
+    }
+  }
+
+ private:
+  TZodis& Naujas(Pataikymas rusis) {
+    TZodis zodis;
+    zodis.Angl = std::string(zodis_);
+    zodis.Liet = KandidatoTekstas(irasas_, rusis, zodis_);
+    zodis.Liet2 = irasas_.Kamienas();
+    zodis.Irasas = &mazgas_;
+    return kandidatai_[kandidatai_.Prideti(std::move(zodis))];
+  }
+
+  bool BaigiasiIr(std::string_view galune, std::size_t nukirpti, const std::string& forma) const {
+    return zodis_.ends_with(galune) && zodis_.size() >= nukirpti &&
+           zodis_.substr(0, zodis_.size() - nukirpti) == forma;
+  }
+
+  void Daiktavardis() {
+    const std::string angl1 = irasas_.Angl1();
+    const std::string angl3 = irasas_.Angl3();
+    const std::int32_t skaiciavimas = irasas_.Paradigma3();
+    const std::uint8_t vardoSkaicius = skaiciavimas == 2 ? 1 : 0;
+    const std::uint8_t daugSkaicius = skaiciavimas == 0 || skaiciavimas == 2 ? 1 : 0;
+    // "boys'" loses two characters and so also matches the singular headword "boy".
+    if (BaigiasiIr("'s", 2, angl1)) Daikt(Pataikymas::DaiktSavybinis, 1, vardoSkaicius);
+    if (BaigiasiIr("'", 2, angl1)) Daikt(Pataikymas::DaiktSavybinisApostrofas, 1, vardoSkaicius);
+    if (BaigiasiIr("s'", 1, angl3)) Daikt(Pataikymas::DaiktDaugSavybinis, 1, daugSkaicius);
+    if (zodis_ == angl1)
+      Daikt(Pataikymas::DaiktVardas, 0, vardoSkaicius);
+    else if (zodis_ == angl3)
+      Daikt(Pataikymas::DaiktDaugiskaita, 0, daugSkaicius);
+  }
+
+  void Daikt(Pataikymas rusis, std::uint8_t linksnis, std::uint8_t skaicius) {
+    TZodis& z = Naujas(rusis);
+    z.KalbosDalis = dDaiktavardis;
+    z.Linksnis = linksnis;
+    z.Skaicius = skaicius;
+    switch (irasas_.Paradigma2()) {
+      case 0: z.Gimine = 1; break;
+      case 1: z.Gimine = 2; break;
+      default: z.Gimine = 0; break;
+    }
+    if (irasas_.Pozymis() == 1) z.Tikrinis = 1;
+  }
+
+  void Ivardis() {
+    if (zodis_ != irasas_.Angl1()) return;
+    TZodis& z = Naujas(Pataikymas::Ivardis);
+    z.KalbosDalis = dIvardis;
+    z.Linksnis = 0;
+    z.Gimine = 0;
+    z.Skaicius = 0;
+    z.Laipsnis = 0;
+  }
+
+  void Veiksmazodis() {
+    for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
+      if (zodis_ != irasas_.Tekstas(forma.Laukas)) continue;
+      TZodis& z = Naujas(forma.Rusis);
+      z.KalbosDalis = dVeiksmazodis;
+      z.Gimine = 0;
+      z.Skaicius = 0;
+      z.Nuosaka = 0;
+      z.Asmuo = 3;
+      z.Linksnis = ValdomasLinksnis(irasas_.Klausimas());
+      z.AnglForma = forma.AnglForma;
+      z.Laikas = forma.Laikas;
+      z.Veikiamoji = forma.Veikiamoji;
+    }
+  }
+
+  void Budvardis() {
+    const std::pair<TekstoLaukas, Pataikymas> laipsniai[] = {
+        {TekstoLaukas::Angl1, Pataikymas::BudvNelyginamasis},
+        {TekstoLaukas::Angl3, Pataikymas::BudvAukstesnysis},
+        {TekstoLaukas::Angl4, Pataikymas::BudvAuksciausiasis},
+    };
+    for (std::uint8_t laipsnis = 0; laipsnis < 3; ++laipsnis) {
+      if (zodis_ != irasas_.Tekstas(laipsniai[laipsnis].first)) continue;
+      TZodis& z = Naujas(laipsniai[laipsnis].second);
+      z.KalbosDalis = dBudvardis;
+      z.Linksnis = 0;
+      z.Gimine = 0;
+      z.Skaicius = 0;
+      z.Laipsnis = laipsnis;
+    }
+  }
+
+  void Skaitvardis() {
+    Pataikymas rusis;
+    if (zodis_ == irasas_.Angl1())
+      rusis = Pataikymas::SkaitvVienaskaita;
+    else if (zodis_ == irasas_.Angl3())
+      rusis = Pataikymas::SkaitvSkaitmenys;
+    else if (zodis_ == irasas_.Angl2())
+      rusis = Pataikymas::SkaitvDaugiskaita;
+    else
+      return;
+    TZodis& z = Naujas(rusis);
+    z.KalbosDalis = dSkaitvardis;
+    z.Linksnis = 0;
+    z.Gimine = 0;
+    z.Skaicius = rusis == Pataikymas::SkaitvVienaskaita ? 0 : 1;
+    z.Nr = irasas_.Kategorija();
+  }
+
+  void Kita() {
+    if (zodis_ != irasas_.Angl1()) return;
+    TZodis& z = Naujas(Pataikymas::Kita);
+    const std::int32_t kodas = irasas_.DaliesKodas();
+    if (kodas >= 1 && kodas <= 15) z.KalbosDalis = static_cast<std::uint8_t>(kodas - 1);
+    const std::int32_t klausimas = irasas_.Pozymis();
+    if (klausimas >= 1 && klausimas <= 6) z.Linksnis = static_cast<std::uint8_t>(klausimas - 1);
+    z.Gimine = 0;
+    z.Skaicius = 0;
+  }
+
+  ZodynoMazgas& mazgas_;
+  const ZodynoIrasas& irasas_;
+  std::string_view zodis_;
+  TZodziuList& kandidatai_;
+};
+
+void IeskotiSarase(const ZodynoSarasas& sarasas, std::string_view zodis, TZodziuList& kandidatai) {
+  for (ZodynoMazgas* m = sarasas.Galva(); m != nullptr; m = m->Kitas)
+    IrasoTikrintojas(*m, zodis, kandidatai).Tikrinti();
+}
+
+}  // namespace
+
+std::string AnglMazosiomis(std::string_view zodis) {
+  std::string rezultatas(zodis);
+  for (char& c : rezultatas)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return rezultatas;
+}
+
+bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZodis& tikslas) {
+  const std::string mazosiomis = AnglMazosiomis(zodis);
+  // Every stage runs: a later match overwrites what an earlier one wrote.
+  bool rasta = AtpazintiModalini(mazosiomis, tikslas);
+  rasta = AtpazintiVidiniVeiksmazodi(zodynai, mazosiomis, tikslas) || rasta;
+  rasta = AtpazintiAsmenini(mazosiomis, tikslas) || rasta;
+  return rasta;
+}
+
+void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList& kandidatai) {
+  const std::string mazosiomis = AnglMazosiomis(zodis);
+  IeskotiSarase(zodynai.PagrindinisZodynas, mazosiomis, kandidatai);
+  IeskotiSarase(zodynai.VartotojoZodynas, mazosiomis, kandidatai);
+}
+
+void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis) {
+  IeskotiZodyne(aplinka.Zodynai, zodis, aplinka.Variantai.Zodziai);
+}
+
+}  // namespace kervosta

@@ -1,0 +1,210 @@
+#include "analysis/sakinio_paieska.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/koregavimas.h"
+#include "analysis/segmentavimas.h"
+#include "analysis/zodzio_paieska.h"
+#include "core/cp1257.h"
+#include "tests/analysis/paieska_irasai.h"
+
+namespace kervosta {
+namespace {
+
+using namespace literals;
+using namespace bandymai;
+
+// Records every question and answers from a script; with the script used up it chooses nothing.
+class ScenarijausKlausejas : public KoregavimoKlausejas {
+ public:
+  struct Klausimas {
+    std::uint8_t Rezimas;
+    std::string Sakinys;
+    std::string Zodis;
+    int Kandidatu;
+  };
+  using Atsakymas = std::function<int(Aplinka&)>;
+
+  int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas, const std::string& zodis,
+              Aplinka& aplinka) override {
+    Klausimai.push_back({rezimas, sakinioTekstas, zodis, aplinka.Variantai.Kiekis()});
+    if (Atsakymai.empty()) return NeraPasirinkimo;
+    const Atsakymas atsakymas = Atsakymai.front();
+    Atsakymai.pop_front();
+    return atsakymas(aplinka);
+  }
+
+  void Atsakyti(int pasirinkimas) {
+    Atsakymai.push_back([pasirinkimas](Aplinka&) { return pasirinkimas; });
+  }
+
+  std::vector<Klausimas> Klausimai;
+  std::deque<Atsakymas> Atsakymai;
+};
+
+class SakinioPaieska : public ::testing::Test {
+ protected:
+  SakinioPaieska() {
+    aplinka.Zodynai = ParuostiZodynus();
+    ZodynoSarasas& pagr = aplinka.Zodynai.PagrindinisZodynas;
+    pagr.Prideti(Daiktavardis("bank", "banks", "bank", 0));
+    pagr.Prideti(Daiktavardis("bank", "banks", "krant", 0));
+    pagr.Prideti(Daiktavardis("boy", "boys", "berniuk", 0));
+    ZodynoIrasas london = Daiktavardis("london", "london", "London", 0);
+    london.NustatytiSkaiciu(SkaiciausLaukas::Pozymis, 1);
+    pagr.Prideti(london);
+    pagr.Prideti(Veiksmazodis({"see", "sees", "saw", "seen", "seeing"}, "maty", 4));
+    pagr.Prideti(KitasZodis(7, "the", ""));
+    pagr.Prideti(KitasZodis(7, "a", ""));
+    pagr.Prideti(KitasZodis(8, "near", "prie", 2));
+    aplinka.Klausejas = &klausejas;
+  }
+
+  TSakinys Sakinys(std::string_view tekstas) {
+    TSakinys sakinys;
+    SkaidytiZodzius(tekstas, sakinys);
+    return sakinys;
+  }
+
+  Aplinka aplinka;
+  ScenarijausKlausejas klausejas;
+};
+
+TEST_F(SakinioPaieska, AutomaticLookupTakesTheLastCandidate) {
+  TSakinys s = Sakinys("Bank zzz, he london.");
+  s.Zodziai[2].Angl = "will";  // punctuation is never looked up, whatever its text
+  SurastiAutomatiskai(aplinka, s);
+  ASSERT_EQ(s.Kiekis(), 6);
+  EXPECT_EQ(s.Zodziai[0].Liet, "krantas");
+  EXPECT_EQ(s.Zodziai[0].Tikrinis, 1);  // from the capital of the source word
+  EXPECT_EQ(s.Zodziai[0].Irasas, aplinka.Zodynai.PagrindinisZodynas.Rasti(2));
+  EXPECT_EQ(s.Zodziai[1].Liet, "zzz");
+  EXPECT_EQ(s.Zodziai[1].KalbosDalis, dNezinoma);
+  EXPECT_EQ(s.Zodziai[2].Liet, ",");
+  EXPECT_EQ(s.Zodziai[2].KalbosDalis, dSkyriklis);
+  EXPECT_EQ(s.Zodziai[2].Vidinis, 0);
+  EXPECT_EQ(s.Zodziai[3].Liet, "jis");
+  EXPECT_EQ(s.Zodziai[3].Vidinis, 1);
+  EXPECT_EQ(s.Zodziai[4].Liet, "Londonas");
+  EXPECT_EQ(s.Zodziai[4].Tikrinis, 1);  // a proper noun asks for its capital
+  EXPECT_EQ(s.Zodziai[5].Liet, ".");
+  EXPECT_TRUE(klausejas.Klausimai.empty());
+}
+
+TEST_F(SakinioPaieska, BuiltInWordsReplaceTheFieldsTheyDoNotSet) {
+  TSakinys s = Sakinys("Will");
+  s.Zodziai[0].Laikas = 5;
+  s.Zodziai[0].Liet = "x";
+  SurastiSuKoregavimu(aplinka, s);
+  EXPECT_EQ(s.Zodziai[0].KalbosDalis, dPagalbinis);
+  EXPECT_EQ(s.Zodziai[0].Liet, "");
+  EXPECT_EQ(s.Zodziai[0].Laikas, 1);
+  EXPECT_EQ(s.Zodziai[0].Tikrinis, 1);  // never taken from a built-in word, so it stays
+  EXPECT_TRUE(klausejas.Klausimai.empty());
+}
+
+TEST(PerimtiKandidata, CapitalIsAddedButNeverRemoved) {
+  for (const std::uint8_t zodzio : {0, 1}) {
+    for (const std::uint8_t kandidato : {0, 1}) {
+      TZodis zodis;
+      zodis.Tikrinis = zodzio;
+      TZodis kandidatas;
+      kandidatas.Tikrinis = kandidato;
+      kandidatas.Liet = "x";
+      kandidatas.Asmuo = 6;
+      PerimtiKandidata(kandidatas, zodis);
+      EXPECT_EQ(zodis.Tikrinis, zodzio | kandidato);
+      EXPECT_EQ(zodis.Liet, "x");
+      EXPECT_EQ(zodis.Asmuo, 6);
+    }
+  }
+}
+
+TEST_F(SakinioPaieska, CorrectionAsksOnlyForUnknownAndAmbiguousWords) {
+  TSakinys s = Sakinys("the boy will see a bank near zzz.");
+  SurastiSuKoregavimu(aplinka, s);
+  ASSERT_EQ(klausejas.Klausimai.size(), 2u);
+  const auto& bank = klausejas.Klausimai[0];
+  EXPECT_EQ(bank.Rezimas, rezDaugiaprasmis);
+  EXPECT_EQ(bank.Zodis, "bank");
+  EXPECT_EQ(bank.Kandidatu, 2);
+  EXPECT_EQ(bank.Sakinys, "The boy will see a bank near zzz. ");
+  EXPECT_EQ(klausejas.Klausimai[1].Rezimas, rezNezinomas);
+  EXPECT_EQ(klausejas.Klausimai[1].Zodis, "zzz");
+  EXPECT_EQ(klausejas.Klausimai[1].Kandidatu, 0);
+  // Unanswered: the ambiguous word takes the last candidate, the unknown one stays English.
+  EXPECT_EQ(s.Zodziai[1].Liet, "berniukas");
+  EXPECT_EQ(s.Zodziai[5].Liet, "krantas");
+  EXPECT_EQ(s.Zodziai[7].Liet, "zzz");
+}
+
+TEST_F(SakinioPaieska, AnswersChooseFromTheListAsItIsAfterTheQuestion) {
+  klausejas.Atsakyti(1);
+  klausejas.Atsakyti(PaliktiAngliska);
+  klausejas.Atsakyti(3);  // outside the list: as if nothing was chosen
+  // "Papildyti žodyną": a user entry is added, the list refilled and the new entry chosen.
+  klausejas.Atsakymai.push_back([](Aplinka& a) {
+    a.Zodynai.VartotojoZodynas.Prideti(KitasZodis(4, "zzz", "zzzz"));
+    a.Variantai.Zodziai.Isvalyti();
+    IeskotiZodyne(a, "zzz");
+    return 1;
+  });
+  klausejas.Atsakyti(1);  // no candidate to choose
+  TSakinys s = Sakinys("Bank, bank, bank, zzz, qqq");
+  SurastiSuKoregavimu(aplinka, s);
+  ASSERT_EQ(klausejas.Klausimai.size(), 5u);
+  EXPECT_EQ(s.Zodziai[0].Liet, "bankas");
+  EXPECT_EQ(s.Zodziai[2].Liet, "bank");
+  EXPECT_EQ(s.Zodziai[4].Liet, "krantas");
+  EXPECT_EQ(s.Zodziai[6].Liet, "zzzz");
+  EXPECT_EQ(s.Zodziai[6].KalbosDalis, dPrieveiksmis);
+  EXPECT_EQ(s.Zodziai[6].Irasas, aplinka.Zodynai.VartotojoZodynas.Galva());
+  EXPECT_EQ(s.Zodziai[8].Liet, "qqq");
+  EXPECT_EQ(s.Zodziai[8].Irasas, nullptr);
+}
+
+TEST_F(SakinioPaieska, WithoutAnAskerNothingIsChosen) {
+  aplinka.Klausejas = nullptr;
+  TSakinys s = Sakinys("Bank zzz");
+  SurastiSuKoregavimu(aplinka, s);
+  EXPECT_EQ(s.Zodziai[0].Liet, "krantas");
+  EXPECT_EQ(s.Zodziai[1].Liet, "zzz");
+}
+
+TEST_F(SakinioPaieska, SwitchingCorrectionOffTakesEffectFromTheNextSentence) {
+  klausejas.Atsakymai.push_back([](Aplinka& a) {
+    a.AutomatinisVertimas = 1;
+    return 1;
+  });
+  aplinka.AutomatinisVertimas = 0;
+  TSakinys pirmas = Sakinys("Bank and bank.");
+  SurastiSakinioZodzius(aplinka, pirmas);
+  ASSERT_EQ(klausejas.Klausimai.size(), 3u);  // "and" is unknown here
+  EXPECT_EQ(pirmas.Zodziai[0].Liet, "bankas");
+  EXPECT_EQ(pirmas.Zodziai[2].Liet, "krantas");
+
+  TSakinys antras = Sakinys("Bank zzz.");
+  SurastiSakinioZodzius(aplinka, antras);
+  EXPECT_EQ(klausejas.Klausimai.size(), 3u);
+  EXPECT_EQ(antras.Zodziai[0].Liet, "krantas");
+  EXPECT_EQ(antras.Zodziai[1].Liet, "zzz");
+}
+
+TEST(KlausimoSakinys, CapitalFirstWordAndSpacesAroundPunctuation) {
+  TSakinys s;
+  SkaidytiZodzius("\"well\", he said. ok? (yes)", s);
+  s.Zodziai.Iterpti(3, TZodis{});  // a word without English text adds nothing
+  // Every word but punctuation is preceded by a space, and a sentence ender followed by one.
+  EXPECT_EQ(KlausimoSakinys(s), "\" well\", he said.  ok? ( yes)");
+  TSakinys zodzio;
+  SkaidytiZodzius("žodis"_lt, zodzio);
+  EXPECT_EQ(KlausimoSakinys(zodzio), "Žodis"_lt);
+  EXPECT_EQ(KlausimoSakinys(TSakinys{}), "");
+}
+
+}  // namespace
+}  // namespace kervosta
