@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/cp1257.h"
 #include "translation/eiluciu_sarasai.h"
 
 namespace kervosta {
 namespace {
 
+using namespace literals;
 using Eilutes = std::vector<std::string>;
 
 // Stands in for the sentence pipeline and shows exactly which sentence strings reach it.
@@ -65,6 +68,29 @@ TEST_F(Vertimas, ASentenceWhoseWordsAllVanishAddsNothing) {
   VerstiSakini(aplinka, "    ", isvestis);
   EXPECT_TRUE(isvestis.empty());
   EXPECT_EQ(VerstiTeksta(aplinka, "   "), "");
+}
+
+TEST_F(Vertimas, AnyTextTranslatesToOneLinePerLinePlusAtMostOne) {
+  const std::string_view dalys[] = {"i'm", "he's", "aren't", "don't", "The", "big", "house",
+                                    "is", "I", ". ", "?", ":", "!", "\r", " ", "  ", "(", ")",
+                                    "-", "3.5", "\"", ",", "Ž"_lt, "ž"_lt, "'"};
+  std::mt19937 atsitiktinis(1257);
+  std::uniform_int_distribution<std::size_t> dalis(0, std::size(dalys));
+  std::uniform_int_distribution<int> baitas(0, 255);
+  for (int bandymas = 0; bandymas < 300; ++bandymas) {
+    Eilutes anglu(1 + bandymas % 4);
+    for (std::string& eilute : anglu) {
+      for (int i = bandymas % 23; i > 0; --i) {
+        const std::size_t d = dalis(atsitiktinis);
+        eilute += d < std::size(dalys) ? std::string(dalys[d])
+                                       : std::string(1, static_cast<char>(baitas(atsitiktinis)));
+      }
+    }
+    EiluciuKaupiklis lietuviu;
+    VerstiEilutes(aplinka, EiluciuSarasas(anglu), lietuviu);
+    EXPECT_GE(lietuviu.Eilutes.size(), anglu.size());
+    EXPECT_LE(lietuviu.Eilutes.size(), anglu.size() + 1);
+  }
 }
 
 TEST(SkaidytiEilutemis, LinesEndAtLineFeedsWithOrWithoutACarriageReturn) {
