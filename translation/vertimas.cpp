@@ -4,6 +4,7 @@
 #include "analysis/segment_isvedimas.h"
 #include "analysis/segment_sutrumpinimai.h"
 #include "analysis/segmentavimas.h"
+#include "translation/generavimas.h"
 
 namespace kervosta {
 
@@ -43,6 +44,7 @@ void VerstiSakini([[maybe_unused]] Aplinka& aplinka, std::string_view sakinys,
   AnalizuotiSakini(aplinka, saltinis, vertimas);
   ValytiVerti(vertimas);
   // Generation of the Lithuanian forms of the target words.
+  GeneruotiSakini(aplinka, vertimas);
   IsvestiSakini(vertimas, isvestis);
 }
 
