@@ -1,6 +1,7 @@
 #include "translation/vertimas.h"
 
 #include "analysis/grupavimas.h"
+#include "analysis/sakinio_paieska.h"
 #include "analysis/segment_isvedimas.h"
 #include "analysis/segment_sutrumpinimai.h"
 #include "analysis/segmentavimas.h"
@@ -40,6 +41,7 @@ void VerstiSakini([[maybe_unused]] Aplinka& aplinka, std::string_view sakinys,
   ValytiSaltini(saltinis);
   IsskleistiSutrumpinimus(saltinis);
   // Dictionary lookup of every source word, automatic or with correction.
+  SurastiSakinioZodzius(aplinka, saltinis);
   // Analysis: verb groups and grouping; fills the target with copies of the source words.
   AnalizuotiSakini(aplinka, saltinis, vertimas);
   ValytiVerti(vertimas);
