@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/komandos.h"
+#include "cli/terminalo_klausejas.h"
 #include "core/cp1257.h"
 #include "lexicon/zodyno_failai.h"
 #include "translation/eiluciu_sarasai.h"
@@ -29,6 +30,7 @@ struct VertimoParinktys {
   std::optional<fs::path> Zodynas;
   std::optional<fs::path> VartotojoZodynas;
   bool BeGramatikos = false;
+  bool Koreguoti = false;
   bool Pagalba = false;
   std::vector<std::string> Failai;
 };
@@ -48,6 +50,8 @@ constexpr Parinktis Parinktys[] = {
      [](VertimoParinktys& p, const std::string& r) { p.VartotojoZodynas = r; }},
     {"--no-grammar", "", "translate without the syntactic grouping",
      [](VertimoParinktys& p, const std::string&) { p.BeGramatikos = true; }},
+    {"--correct", "", "ask on the terminal about unknown and ambiguous words",
+     [](VertimoParinktys& p, const std::string&) { p.Koreguoti = true; }},
     {"--help", "", "show this help",
      [](VertimoParinktys& p, const std::string&) { p.Pagalba = true; }},
 };
@@ -192,6 +196,13 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     RasytiPagalba(srautai.out);
     return IsejimasGerai;
   }
+  std::optional<Terminalas> terminalas;
+  try {
+    if (parinktys.Koreguoti) terminalas.emplace();
+  } catch (const NeraTerminalo& klaida) {
+    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
+    return IsejimasNaudojimas;
+  }
   Aplinka aplinka;
   std::vector<Ivestis> ivestys;
   try {
@@ -206,6 +217,10 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   if (pakeista > 0)
     srautai.err << Pavadinimas << ": warning: " << pakeista
                 << " character(s) that Windows-1257 cannot hold were replaced by '?'\n";
+  if (terminalas) {
+    aplinka.AutomatinisVertimas = 0;
+    aplinka.Klausejas = &terminalas->Klausejas();
+  }
   for (const Ivestis& ivestis : ivestys) Versti(aplinka, ivestis, srautai.out);
   srautai.out.flush();
   if (!srautai.out) {
