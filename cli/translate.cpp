@@ -13,8 +13,8 @@
 
 #include "cli/komandos.h"
 #include "cli/terminalo_klausejas.h"
+#include "cli/zodynu_parinktys.h"
 #include "core/cp1257.h"
-#include "lexicon/zodyno_failai.h"
 #include "translation/eiluciu_sarasai.h"
 #include "translation/vertimas.h"
 
@@ -27,33 +27,26 @@ namespace fs = std::filesystem;
 constexpr std::string_view Pavadinimas = "kervosta-cli translate";
 
 struct VertimoParinktys {
-  std::optional<fs::path> Zodynas;
-  std::optional<fs::path> VartotojoZodynas;
+  ZodynuParinktys Zodynai;
   bool BeGramatikos = false;
   bool Koreguoti = false;
   bool Pagalba = false;
   std::vector<std::string> Failai;
 };
 
-// One option of the command; the help text is built from this table.
-struct Parinktis {
+// A switch of the command besides the dictionary options; the help text is built from this table.
+struct Jungiklis {
   std::string_view Vardas;
-  std::string_view Reiksme;  // the value's name in the help, empty for a switch
   std::string_view Aprasas;
-  void (*Taikyti)(VertimoParinktys& parinktys, const std::string& reiksme);
+  void (*Taikyti)(VertimoParinktys& parinktys);
 };
 
-constexpr Parinktis Parinktys[] = {
-    {"--dictionary", "FILE", "main dictionary (default: main.zod here, else beside the program)",
-     [](VertimoParinktys& p, const std::string& r) { p.Zodynas = r; }},
-    {"--user-dictionary", "FILE", "user dictionary, searched as well",
-     [](VertimoParinktys& p, const std::string& r) { p.VartotojoZodynas = r; }},
-    {"--no-grammar", "", "translate without the syntactic grouping",
-     [](VertimoParinktys& p, const std::string&) { p.BeGramatikos = true; }},
-    {"--correct", "", "ask on the terminal about unknown and ambiguous words",
-     [](VertimoParinktys& p, const std::string&) { p.Koreguoti = true; }},
-    {"--help", "", "show this help",
-     [](VertimoParinktys& p, const std::string&) { p.Pagalba = true; }},
+constexpr Jungiklis Jungikliai[] = {
+    {"--no-grammar", "translate without the syntactic grouping",
+     [](VertimoParinktys& p) { p.BeGramatikos = true; }},
+    {"--correct", "ask on the terminal about unknown and ambiguous words",
+     [](VertimoParinktys& p) { p.Koreguoti = true; }},
+    {"--help", "show this help", [](VertimoParinktys& p) { p.Pagalba = true; }},
 };
 
 // Bad usage, with the message for standard error.
@@ -71,11 +64,11 @@ void RasytiPagalba(std::ostream& out) {
          "Translates the UTF-8 English text of the files, or of standard input, into Lithuanian:\n"
          "one output line for every input line, and one more for text after the last sentence.\n\n"
          "Options:\n";
-  for (const Parinktis& p : Parinktys) {
-    std::string kaire = "  " + std::string(p.Vardas);
-    if (!p.Reiksme.empty()) kaire += " " + std::string(p.Reiksme);
-    kaire.resize(std::max<std::size_t>(kaire.size() + 2, 28), ' ');
-    out << kaire << p.Aprasas << '\n';
+  out << ZodynuParinkciuPagalba;
+  for (const Jungiklis& j : Jungikliai) {
+    std::string kaire = "  " + std::string(j.Vardas);
+    kaire.resize(std::max<std::size_t>(kaire.size() + 2, 27), ' ');
+    out << kaire << j.Aprasas << '\n';
   }
 }
 
@@ -87,18 +80,16 @@ VertimoParinktys SkaitytiParinktis(const std::vector<std::string>& argumentai) {
       parinktys.Failai.push_back(argumentas);
       continue;
     }
-    const Parinktis* parinktis = nullptr;
-    for (const Parinktis& p : Parinktys)
-      if (p.Vardas == argumentas) parinktis = &p;
-    if (parinktis == nullptr) throw NaudojimoKlaida("unknown option '" + argumentas + "'");
-    std::string reiksme;
-    if (!parinktis->Reiksme.empty()) {
-      if (i + 1 == argumentai.size())
-        throw NaudojimoKlaida("option '" + argumentas + "' needs a " +
-                              std::string(parinktis->Reiksme));
-      reiksme = argumentai[++i];
+    try {
+      if (ImtiZodynoParinkti(argumentai, i, parinktys.Zodynai)) continue;
+    } catch (const ZodynoParinktiesKlaida& klaida) {
+      throw NaudojimoKlaida(klaida.what());
     }
-    parinktis->Taikyti(parinktys, reiksme);
+    const Jungiklis* jungiklis = nullptr;
+    for (const Jungiklis& j : Jungikliai)
+      if (j.Vardas == argumentas) jungiklis = &j;
+    if (jungiklis == nullptr) throw NaudojimoKlaida("unknown option '" + argumentas + "'");
+    jungiklis->Taikyti(parinktys);
   }
   return parinktys;
 }
@@ -143,35 +134,14 @@ std::vector<Ivestis> SkaitytiIvestis(const std::vector<std::string>& failai, std
   return ivestys;
 }
 
-void IkeltiIsFailo(const fs::path& failas, ZodynoSarasas& sarasas) {
-  try {
-    IkeltiZodyna(failas, sarasas);
-  } catch (const FailoKlaida& klaida) {
-    throw SkaitymoKlaida("'" + failas.string() + "': " + klaida.what());
-  }
-}
-
-// The main dictionary when none is named: "main.zod" here, else the one beside the program.
-std::optional<fs::path> NumatytasisZodynas() {
-  std::error_code klaida;
-  const fs::path cia = fs::current_path(klaida) / PagrindinioZodynoFailas;
-  if (fs::exists(cia, klaida)) return cia;
-  const fs::path programa = fs::read_symlink("/proc/self/exe", klaida);
-  if (klaida) return std::nullopt;
-  const fs::path salia = programa.parent_path() / PagrindinioZodynoFailas;
-  if (fs::exists(salia, klaida)) return salia;
-  return std::nullopt;
-}
-
 void ParuostiAplinka(const VertimoParinktys& parinktys, Aplinka& aplinka) {
-  std::error_code klaida;
-  aplinka.Zodynai.ProgramosKatalogas = fs::current_path(klaida);
-  UzpildytiVidiniusIrasus(aplinka.Zodynai);
-  const std::optional<fs::path> zodynas =
-      parinktys.Zodynas ? parinktys.Zodynas : NumatytasisZodynas();
-  if (zodynas) IkeltiIsFailo(*zodynas, aplinka.Zodynai.PagrindinisZodynas);
-  if (parinktys.VartotojoZodynas)
-    IkeltiIsFailo(*parinktys.VartotojoZodynas, aplinka.Zodynai.VartotojoZodynas);
+  std::error_code nezinomas;  // without a current folder the program folder stays empty
+  aplinka.Zodynai.ProgramosKatalogas = fs::current_path(nezinomas);
+  try {
+    IkeltiZodynus(parinktys.Zodynai, aplinka.Zodynai);
+  } catch (const ZodynoSkaitymoKlaida& klaida) {
+    throw SkaitymoKlaida(klaida.what());
+  }
   aplinka.AutomatinisVertimas = 1;
   aplinka.GramatineAnalize = parinktys.BeGramatikos ? 0 : 1;
 }

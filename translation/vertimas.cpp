@@ -33,19 +33,17 @@ SakinioVertejas Vertejas(Aplinka& aplinka) {
 
 }  // namespace
 
-void VerstiSakini([[maybe_unused]] Aplinka& aplinka, std::string_view sakinys,
-                  std::vector<std::string>& isvestis) {
+void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::string>& isvestis) {
+  // The source sentence holds the English words; the analysis fills the target with copies of
+  // them in group order, and the later stages work on the target only.
   TSakinys vertimas;
   TSakinys saltinis;
   SkaidytiZodzius(sakinys, saltinis);
   ValytiSaltini(saltinis);
   IsskleistiSutrumpinimus(saltinis);
-  // Dictionary lookup of every source word, automatic or with correction.
   SurastiSakinioZodzius(aplinka, saltinis);
-  // Analysis: verb groups and grouping; fills the target with copies of the source words.
   AnalizuotiSakini(aplinka, saltinis, vertimas);
   ValytiVerti(vertimas);
-  // Generation of the Lithuanian forms of the target words.
   GeneruotiSakini(aplinka, vertimas);
   IsvestiSakini(vertimas, isvestis);
 }
