@@ -1,0 +1,100 @@
+// Formatting of the active editor and the toolbar that follows its caret.
+#include <QAction>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTextList>
+
+#include "app/ikonos.h"
+#include "app/pagrindinis_langas.h"
+
+namespace kervosta {
+
+void TForm1::KeistiFormata(const QTextCharFormat& formatas) {
+  if (atnaujinama_) return;
+  // Applies to the selection, or with none to the text typed next at the caret.
+  Aktyvus()->mergeCurrentCharFormat(formatas);
+}
+
+void TForm1::Zenklinimas(bool ijungtas) {
+  if (atnaujinama_) return;
+  QTextCursor zymeklis = Aktyvus()->textCursor();
+  zymeklis.beginEditBlock();
+  if (ijungtas) {
+    QTextListFormat sarasas;
+    sarasas.setStyle(QTextListFormat::ListDisc);
+    zymeklis.createList(sarasas);
+  } else if (QTextList* sarasas = zymeklis.currentList()) {
+    sarasas->remove(zymeklis.block());
+    QTextBlockFormat pastraipa = zymeklis.blockFormat();
+    pastraipa.setIndent(0);
+    zymeklis.setBlockFormat(pastraipa);
+  }
+  zymeklis.endEditBlock();
+}
+
+void TForm1::Lygiuoti(Qt::Alignment lygiavimas) {
+  if (atnaujinama_) return;
+  Aktyvus()->setAlignment(lygiavimas | Qt::AlignAbsolute);
+}
+
+void TForm1::SuderintiIrankine() {
+  if (!sriftoVardas_) return;
+  atnaujinama_ = true;
+  const QTextEdit* redaktorius = Aktyvus();
+  const QTextCharFormat formatas = redaktorius->currentCharFormat();
+  const QFont sriftas = formatas.font().resolve(redaktorius->document()->defaultFont());
+  pusjuodis_->setChecked(sriftas.bold());
+  kursyvas_->setChecked(sriftas.italic());
+  pabrauktas_->setChecked(sriftas.underline());
+  zenklinimas_->setChecked(redaktorius->textCursor().currentList() != nullptr);
+  sriftoDydis_->setValue(qRound(sriftas.pointSizeF()));
+  sriftoVardas_->setCurrentIndex(sriftoVardas_->findText(sriftas.family()));
+  const Qt::Alignment lygiavimas = redaktorius->alignment() & Qt::AlignHorizontal_Mask;
+  if (lygiavimas & Qt::AlignHCenter)
+    centras_->setChecked(true);
+  else if (lygiavimas & (Qt::AlignRight | Qt::AlignTrailing))
+    desine_->setChecked(true);
+  else
+    kaire_->setChecked(true);
+  spalva_->setIcon(SpalvosIkona(formatas.foreground().style() == Qt::NoBrush
+                                    ? redaktorius->palette().color(QPalette::Text)
+                                    : formatas.foreground().color()));
+  atnaujinama_ = false;
+  RasytiZymekli();
+}
+
+void TForm1::RasytiZymekli() {
+  const QTextCursor zymeklis = Aktyvus()->textCursor();
+  RasytiBusena(QString::asprintf("Eilutė: %3d   Stulpelis: %3d", zymeklis.blockNumber() + 1,
+                                 zymeklis.positionInBlock() + 1));
+}
+
+void TForm1::Spalva() {
+  QTextEdit* redaktorius = Aktyvus();
+  const QBrush dabartine = redaktorius->currentCharFormat().foreground();
+  const auto spalva = dialogai_->PasirinktiSpalva(
+      dabartine.style() == Qt::NoBrush ? redaktorius->palette().color(QPalette::Text) : dabartine.color());
+  if (!spalva) return;
+  QTextCharFormat formatas;
+  formatas.setForeground(*spalva);
+  KeistiFormata(formatas);
+  SuderintiIrankine();
+  redaktorius->setFocus();
+}
+
+void TForm1::Sriftas() {
+  QTextEdit* redaktorius = Aktyvus();
+  const auto sriftas = dialogai_->PasirinktiSrifta(
+      redaktorius->currentCharFormat().font().resolve(redaktorius->document()->defaultFont()));
+  if (!sriftas) return;
+  QTextCharFormat formatas;
+  formatas.setFont(*sriftas);
+  KeistiFormata(formatas);
+  SuderintiIrankine();
+  redaktorius->setFocus();
+}
+
+}  // namespace kervosta

@@ -1,0 +1,99 @@
+// The main window's document, translation and window commands.
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "app/apie_langas.h"
+#include "app/nustatymu_langas.h"
+#include "app/pagrindinis_langas.h"
+#include "app/paieskos_dialogas.h"
+#include "app/redaktoriaus_eilutes.h"
+#include "app/taisykliu_redaktorius.h"
+#include "lexicon/zodyno_failai.h"
+#include "translation/vertimas.h"
+
+namespace kervosta {
+
+void TForm1::Naujas() { komandos_.Naujas(AktyvusDokumentas()); }
+
+void TForm1::Atverti() {
+  bool tikSkaitymui = false;
+  if (komandos_.Atverti(AktyvusDokumentas(), tikSkaitymui)) Aktyvus()->setReadOnly(tikSkaitymui);
+}
+
+void TForm1::Saugoti() { komandos_.Saugoti(AktyvusDokumentas()); }
+
+void TForm1::SaugotiKaip() { komandos_.SaugotiKaip(AktyvusDokumentas()); }
+
+void TForm1::Spausdinti(QPrinter& spausdintuvas) {
+  spausdintuvas.setDocName(AktyvusDokumentas().FailoVardas());
+  Aktyvus()->print(&spausdintuvas);
+}
+
+void TForm1::SpausdintiSuDialogu() {
+  QPrinter spausdintuvas(QPrinter::HighResolution);
+  QPrintDialog dialogas(&spausdintuvas, this);
+  if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
+}
+
+bool TForm1::IeskotiToliau(const QString& tekstas) {
+  QTextEdit* redaktorius = Aktyvus();
+  const QTextCursor radinys = RastiToliau(*redaktorius->document(), redaktorius->textCursor(), tekstas);
+  if (radinys.isNull()) return false;
+  redaktorius->setFocus();
+  redaktorius->setTextCursor(radinys);
+  return true;
+}
+
+void TForm1::Paieska() {
+  if (!paieska_) {
+    paieska_ = new PaieskosDialogas(this);
+    connect(paieska_, &PaieskosDialogas::IeskotiToliau, this, &TForm1::IeskotiToliau);
+  }
+  paieska_->show();
+  paieska_->raise();
+  paieska_->activateWindow();
+}
+
+void TForm1::Versti(std::uint8_t automatinis) {
+  RichEdit2_->clear();
+  aplinka_.AutomatinisVertimas = automatinis;
+  const DokumentoEilutes anglu(*RichEdit1_->document());
+  DokumentoPapildymas lietuviu(*RichEdit2_->document());
+  VerstiEilutes(aplinka_, anglu, lietuviu);
+}
+
+void TForm1::VerstiAutomatiskai() { Versti(1); }
+
+void TForm1::VerstiSuKoregavimu() { Versti(0); }
+
+void TForm1::Pabaiga() {
+  aplinka_.Zodynai.VartotojoRezimas = 0;
+  try {
+    IssaugotiPagrindiniZodyna(aplinka_.Zodynai);
+  } catch (const FailoKlaida& klaida) {
+    dialogai_->RodytiKlaida(QStringLiteral("%1: %2").arg(QString::fromUtf8(PagrindinioZodynoFailas),
+                                                          QString::fromUtf8(klaida.what())));
+    return;
+  }
+  close();
+}
+
+void TForm1::Nustatymai() {
+  TForm8 langas(aplinka_, this);
+  langas.exec();
+}
+
+void TForm1::TaisykliuRedagavimas() {
+  TForm6 langas(taisykle_, this);
+  langas.exec();
+}
+
+void TForm1::Apie() {
+  TForm2 langas(this);
+  langas.exec();
+}
+
+}  // namespace kervosta

@@ -1,0 +1,136 @@
+// The main window (TForm1): the English editor above, the Lithuanian editor below, the document,
+// editing, formatting and translation commands, and the dictionaries of the run.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+#include "analysis/aplinka.h"
+#include "app/dokumentas.h"
+#include "app/dokumentu_komandos.h"
+#include "app/koregavimo_dialogas.h"
+#include "translation/taisykles.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QSpinBox;
+class QTextCharFormat;
+class QTextEdit;
+class QUrl;
+
+namespace kervosta {
+
+class PaieskosDialogas;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `dialogai` answers the commands' questions (the window's own modal dialogs when null);
+  // `komandinesEilutesFailas` is loaded into the English editor when the window is first shown.
+  // The current directory becomes the program directory, where "main.zod" is loaded from.
+  explicit TForm1(Dialogai* dialogai = nullptr, QString komandinesEilutesFailas = {},
+                  QWidget* tevas = nullptr);
+  ~TForm1() override;
+
+  Aplinka& Busena() { return aplinka_; }
+  DabartineTaisykle& Taisykle() { return taisykle_; }
+  QTextEdit* AngluRedaktorius() const { return RichEdit1_; }
+  QTextEdit* LietuviuRedaktorius() const { return RichEdit2_; }
+  Dokumentas& AngluDokumentas() { return *anglu_; }
+  Dokumentas& LietuviuDokumentas() { return *lietuviu_; }
+  bool AnglaiAktyvus() const { return anglaiAktyvus_; }
+  QString BusenosTekstas() const;
+
+  // Prints the active editor, with its file name as the job's title.
+  void Spausdinti(QPrinter& spausdintuvas);
+  // Selects the next case-sensitive hit after the active editor's selection; false on a miss.
+  bool IeskotiToliau(const QString& tekstas);
+  // Dropped files: only the first is taken, into the active editor, after asking to save.
+  void PriimtiFailus(const QList<QUrl>& failai);
+
+  // Commands of the menus and toolbars.
+  void Naujas();
+  void Atverti();
+  void Saugoti();
+  void SaugotiKaip();
+  void SpausdintiSuDialogu();
+  void Pabaiga();
+  void VerstiAutomatiskai();
+  void VerstiSuKoregavimu();
+  void Spalva();
+  void Sriftas();
+  void Paieska();
+  void Nustatymai();
+  void TaisykliuRedagavimas();
+  void Apie();
+
+ protected:
+  void showEvent(QShowEvent* ivykis) override;
+  void closeEvent(QCloseEvent* ivykis) override;
+  bool eventFilter(QObject* objektas, QEvent* ivykis) override;
+  void dragEnterEvent(QDragEnterEvent* ivykis) override;
+  void dropEvent(QDropEvent* ivykis) override;
+
+ private:
+  // Building the window.
+  void SukurtiRedaktorius();
+  void SukurtiVeiksmus();
+  void SukurtiMeniu();
+  void SukurtiIrankines();
+  QAction* Veiksmas(const char* vardas, const QString& tekstas, const QKeySequence& klavisai = {},
+                    const QString& uzuomina = {});
+  void PriskirtiKomanda(const char* vardas, void (TForm1::*komanda)());
+
+  QTextEdit* Aktyvus() const { return anglaiAktyvus_ ? RichEdit1_ : RichEdit2_; }
+  Dokumentas& AktyvusDokumentas() { return anglaiAktyvus_ ? *anglu_ : *lietuviu_; }
+  void Aktyvuoti(QTextEdit* redaktorius);
+  void Atnaujinta(const Dokumentas& dokumentas);
+  // "%s - %s": the English document's file name and the program's name.
+  void RodytiAntraste();
+  void RasytiBusena(const QString& tekstas);
+
+  // Formatting of the active editor: the selection when there is one, else what is typed next.
+  void KeistiFormata(const QTextCharFormat& formatas);
+  void SuderintiIrankine();
+  void RasytiZymekli();
+  void Zenklinimas(bool ijungtas);
+  void Lygiuoti(Qt::Alignment lygiavimas);
+
+  void Versti(std::uint8_t automatinis);
+
+  Aplinka aplinka_;
+  DabartineTaisykle taisykle_;
+  std::unique_ptr<Dialogai> saviDialogai_;
+  Dialogai* dialogai_;
+  QString programosKatalogas_;
+  DokumentuKomandos komandos_;
+  DialogoKlausejas klausejas_;
+  QString komandinesEilutesFailas_;
+
+  QTextEdit* RichEdit1_ = nullptr;
+  QTextEdit* RichEdit2_ = nullptr;
+  std::unique_ptr<Dokumentas> anglu_;
+  std::unique_ptr<Dokumentas> lietuviu_;
+  bool anglaiAktyvus_ = true;
+  bool atnaujinama_ = false;  // the toolbar is being brought in line with the caret
+  bool parodytas_ = false;
+
+  QLabel* busena_ = nullptr;
+  QComboBox* sriftoVardas_ = nullptr;
+  QSpinBox* sriftoDydis_ = nullptr;
+  QAction* pusjuodis_ = nullptr;
+  QAction* kursyvas_ = nullptr;
+  QAction* pabrauktas_ = nullptr;
+  QAction* zenklinimas_ = nullptr;
+  QAction* kaire_ = nullptr;
+  QAction* centras_ = nullptr;
+  QAction* desine_ = nullptr;
+  QAction* spalva_ = nullptr;
+  PaieskosDialogas* paieska_ = nullptr;
+};
+
+}  // namespace kervosta

@@ -1,0 +1,82 @@
+#include "app/qt_dialogai.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QMessageBox>
+
+namespace kervosta {
+
+namespace {
+QMessageBox::StandardButton KlaustiTaipNeAtsaukti(QWidget* savininkas, const QString& tekstas) {
+  return QMessageBox::question(savininkas, QApplication::applicationName(), tekstas,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                               QMessageBox::Yes);
+}
+}  // namespace
+
+Atsakymas QtDialogai::KlaustiIssaugoti(const QString& failoVardas) {
+  switch (KlaustiTaipNeAtsaukti(savininkas_, QStringLiteral("Išsaugoti %1?").arg(failoVardas))) {
+    case QMessageBox::Yes: return Atsakymas::Taip;
+    case QMessageBox::No: return Atsakymas::Ne;
+    default: return Atsakymas::Atsaukti;
+  }
+}
+
+bool QtDialogai::KlaustiPerrasyti(const QString& kelias) {
+  return KlaustiTaipNeAtsaukti(savininkas_, QStringLiteral("OK perrašyti %1").arg(kelias)) ==
+         QMessageBox::Yes;
+}
+
+std::optional<AtvertimoPasirinkimas> QtDialogai::PasirinktiAtverti(const QString& katalogas) {
+  // Qt's own dialog, so that it can carry the read-only box.
+  QFileDialog dialogas(savininkas_, QStringLiteral("Atverti"), katalogas);
+  dialogas.setOption(QFileDialog::DontUseNativeDialog);
+  dialogas.setFileMode(QFileDialog::ExistingFile);
+  dialogas.setAcceptMode(QFileDialog::AcceptOpen);
+  dialogas.setNameFilters({QStringLiteral("Rich Tekstas *.rtf (*.rtf *.RTF)"),
+                           QStringLiteral("Tekstas *.txt (*.txt *.TXT)"),
+                           QStringLiteral("Visi *.* (*)")});
+  auto* tikSkaitymui = new QCheckBox(QStringLiteral("Atverti tik skaitymui"), &dialogas);
+  tikSkaitymui->setObjectName(QStringLiteral("tikSkaitymui"));
+  if (auto* tinklelis = qobject_cast<QGridLayout*>(dialogas.layout()))
+    tinklelis->addWidget(tikSkaitymui, tinklelis->rowCount(), 0, 1, -1);
+  if (dialogas.exec() != QDialog::Accepted || dialogas.selectedFiles().isEmpty()) return std::nullopt;
+  return AtvertimoPasirinkimas{dialogas.selectedFiles().constFirst(), tikSkaitymui->isChecked()};
+}
+
+std::optional<QString> QtDialogai::PasirinktiIssaugoti(const QString& katalogas) {
+  QFileDialog dialogas(savininkas_, QStringLiteral("Saugoti kitu vardu"), katalogas);
+  dialogas.setFileMode(QFileDialog::AnyFile);
+  dialogas.setAcceptMode(QFileDialog::AcceptSave);
+  // The overwrite question is the command's own.
+  dialogas.setOption(QFileDialog::DontConfirmOverwrite);
+  dialogas.setDefaultSuffix(QStringLiteral("txt"));
+  dialogas.setNameFilters({QStringLiteral("Rich Tekstai (*.rtf *.RTF)"),
+                           QStringLiteral("Tekstas (*.txt *.TXT)"),
+                           QStringLiteral("Bet koks (*)")});
+  if (dialogas.exec() != QDialog::Accepted || dialogas.selectedFiles().isEmpty()) return std::nullopt;
+  return dialogas.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtDialogai::PasirinktiSpalva(const QColor& dabartine) {
+  const QColor spalva = QColorDialog::getColor(dabartine, savininkas_);
+  if (!spalva.isValid()) return std::nullopt;
+  return spalva;
+}
+
+std::optional<QFont> QtDialogai::PasirinktiSrifta(const QFont& dabartinis) {
+  bool gerai = false;
+  const QFont sriftas = QFontDialog::getFont(&gerai, dabartinis, savininkas_);
+  if (!gerai) return std::nullopt;
+  return sriftas;
+}
+
+void QtDialogai::RodytiKlaida(const QString& pranesimas) {
+  QMessageBox::critical(savininkas_, QApplication::applicationName(), pranesimas);
+}
+
+}  // namespace kervosta

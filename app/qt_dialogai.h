@@ -1,0 +1,26 @@
+// The main window's questions answered with Qt's modal dialogs.
+#pragma once
+
+#include "app/dialogai.h"
+
+class QWidget;
+
+namespace kervosta {
+
+class QtDialogai : public Dialogai {
+ public:
+  explicit QtDialogai(QWidget* savininkas) : savininkas_(savininkas) {}
+
+  Atsakymas KlaustiIssaugoti(const QString& failoVardas) override;
+  bool KlaustiPerrasyti(const QString& kelias) override;
+  std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString& katalogas) override;
+  std::optional<QString> PasirinktiIssaugoti(const QString& katalogas) override;
+  std::optional<QColor> PasirinktiSpalva(const QColor& dabartine) override;
+  std::optional<QFont> PasirinktiSrifta(const QFont& dabartinis) override;
+  void RodytiKlaida(const QString& pranesimas) override;
+
+ private:
+  QWidget* savininkas_;
+};
+
+}  // namespace kervosta
