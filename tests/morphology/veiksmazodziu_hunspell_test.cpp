@@ -88,40 +88,35 @@ std::vector<std::pair<std::string, std::string>> Formos(const Modelis& m) {
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma1, m.EsamojoKlase);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma2, m.ButojoKlase);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma3, m.BusimojoKlase);
-
   std::vector<std::pair<std::string, std::string>> formos;
-  const auto prideti = [&](std::string etikete, const Forma& forma) {
-    if (forma) formos.emplace_back(std::move(etikete), IUtf8(*forma));
+  const auto prideti = [&](const std::string& etikete, const Forma& forma) {
+    if (forma) formos.emplace_back(etikete, IUtf8(*forma));
   };
-  const std::pair<const char*, std::pair<int, int>> asmenuojamos[] = {
-      {"verb infinitive", {lkBendratis, nTiesiogine}},
-      {"verb present", {lkEsamasis, nTiesiogine}},
-      {"verb past", {lkButasisKartinis, nTiesiogine}},
-      {"verb past-frequentative", {lkButasisDazninis, nTiesiogine}},
-      {"verb future", {lkBusimasis, nTiesiogine}},
-      {"verb conditional", {lkEsamasis, nTariamoji}},
-      {"verb imperative", {lkEsamasis, nLiepiamoji}}};
-  for (const auto& [vardas, laikasNuosaka] : asmenuojamos)
-    for (int asmuo = 1; asmuo <= AsmenuSkaicius; ++asmuo)
-      prideti(std::string(vardas) + ' ' + std::to_string(asmuo),
-              VeiksmazodzioForma(irasas, asmuo, laikasNuosaka.first, laikasNuosaka.second,
-                                 lVardininkas, dgVyriska, skVienaskaita, fAsmenuojama, true));
-  const std::pair<const char*, std::pair<int, bool>> dalyviai[] = {
-      {"present-active", {lkEsamasis, true}},
-      {"past-active", {lkButasisKartinis, true}},
-      {"past-frequentative-active", {lkButasisDazninis, true}},
-      {"future-active", {lkBusimasis, true}},
-      {"present-passive", {lkEsamasis, false}},
-      {"past-passive", {lkButasisKartinis, false}}};
-  for (const auto& [vardas, laikasRusis] : dalyviai)
-    for (const int gimine : {dgVyriska, dgMoteriska})
-      for (const int skaicius : {skVienaskaita, skDaugiskaita})
-        for (int linksnis = 1; linksnis <= LinksniuSkaicius; ++linksnis)
-          prideti(std::string("verb participle ") + vardas +
-                      (gimine == dgVyriska ? " masc" : " fem") +
-                      (skaicius == skVienaskaita ? " sg " : " pl ") + std::to_string(linksnis),
-                  VeiksmazodzioForma(irasas, linksnis, laikasRusis.first, nTiesiogine, linksnis,
-                                     gimine, skaicius, fDalyvis, laikasRusis.second));
+  const char* laikai[] = {"", "present", "past", "past-frequentative", "future", "infinitive"};
+  for (int laikas = lkEsamasis; laikas <= lkBendratis; ++laikas)
+    for (int asmuo = 1; asmuo <= AsmenuSkaicius; ++asmuo) {
+      const std::string etikete = laikas == lkBendratis
+                                      ? std::string("verb infinitive")
+                                      : std::string("verb ") + laikai[laikas] + ' ' +
+                                            std::to_string(asmuo);
+      prideti(etikete, VeiksmazodzioForma(irasas, asmuo, laikas, nTiesiogine, 1, 0, 1,
+                                          fAsmenuojama, true));
+      for (const int nuosaka : {nTariamoji, nLiepiamoji})
+        if (laikas == lkEsamasis)
+          prideti(std::string(nuosaka == nTariamoji ? "verb conditional " : "verb imperative ") +
+                      std::to_string(asmuo),
+                  VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, 1, 0, 1, fAsmenuojama, true));
+    }
+  for (const bool veikiamoji : {true, false})
+    for (int laikas = lkEsamasis; laikas <= lkBusimasis; ++laikas)
+      for (int i = 0; i < 24; ++i) {  // gender, number, case
+        const int gimine = i / 12, skaicius = i % 12 / 6 + 1, linksnis = i % 6 + 1;
+        prideti(std::string("verb participle ") + laikai[laikas] +
+                    (veikiamoji ? "-active" : "-passive") + (gimine ? " fem" : " masc") +
+                    (skaicius == 1 ? " sg " : " pl ") + std::to_string(linksnis),
+                VeiksmazodzioForma(irasas, linksnis, laikas, nTiesiogine, linksnis, gimine,
+                                   skaicius, fDalyvis, veikiamoji));
+      }
   return formos;
 }
 
