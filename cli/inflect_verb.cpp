@@ -26,8 +26,8 @@ void PridetiAsmenis(std::vector<FormosEilute>& eilutes, const ZodynoIrasas& iras
                     const std::string& priesdelis, int laikas, int nuosaka, int nuoAsmens) {
   for (int asmuo = nuoAsmens; asmuo <= AsmenuSkaicius; ++asmuo)
     eilutes.push_back({priesdelis + ' ' + std::to_string(asmuo),
-                       VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, lVardininkas,
-                                          dgVyriska, skVienaskaita, fAsmenuojama, true)});
+                       VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, lVardininkas, dgVyriska,
+                                          skVienaskaita, fAsmenuojama, true)});
 }
 
 // Lines "verb participle NAME masc sg 1" .. "... fem pl 6".
@@ -37,8 +37,7 @@ void PridetiDalyvi(std::vector<FormosEilute>& eilutes, const ZodynoIrasas& irasa
     for (const int skaicius : {skVienaskaita, skDaugiskaita})
       for (int linksnis = lVardininkas; linksnis <= LinksniuSkaicius; ++linksnis)
         eilutes.push_back(
-            {"verb participle " + std::string(vardas) +
-                 (gimine == dgVyriska ? " masc" : " fem") +
+            {"verb participle " + std::string(vardas) + (gimine == dgVyriska ? " masc" : " fem") +
                  (skaicius == skVienaskaita ? " sg " : " pl ") + std::to_string(linksnis),
              // An active participle takes its case from the person argument.
              VeiksmazodzioForma(irasas, linksnis, laikas, nTiesiogine, linksnis, gimine, skaicius,
@@ -63,9 +62,9 @@ std::vector<FormosEilute> VeiksmazodzioFormos(const std::vector<std::string>& ar
                           Klase(argumentai[5], BusimojoLaikoKlasiu, "FUTURE_CLASS"));
 
   std::vector<FormosEilute> eilutes;
-  eilutes.push_back({"verb infinitive",
-                     VeiksmazodzioForma(irasas, 1, lkBendratis, nTiesiogine, lVardininkas,
-                                        dgVyriska, skVienaskaita, fAsmenuojama, true)});
+  eilutes.push_back(
+      {"verb infinitive", VeiksmazodzioForma(irasas, 1, lkBendratis, nTiesiogine, lVardininkas,
+                                             dgVyriska, skVienaskaita, fAsmenuojama, true)});
   PridetiAsmenis(eilutes, irasas, "verb present", lkEsamasis, nTiesiogine, 1);
   PridetiAsmenis(eilutes, irasas, "verb past", lkButasisKartinis, nTiesiogine, 1);
   PridetiAsmenis(eilutes, irasas, "verb past-frequentative", lkButasisDazninis, nTiesiogine, 1);

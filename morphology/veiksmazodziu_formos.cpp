@@ -38,7 +38,7 @@ Gabalas BendratiesGalune(int klase) {
 
 // The ending of a participle table for a gender half, a number and a case.
 Gabalas DalyvioGalune(const std::array<std::string_view, DalyvioGaluniu>& lentele, int gimine,
-                    int skaicius, int linksnis) {
+                      int skaicius, int linksnis) {
   if (gimine != dgVyriska && gimine != dgMoteriska) return std::nullopt;
   if (skaicius != skVienaskaita && skaicius != skDaugiskaita) return std::nullopt;
   if (linksnis < lVardininkas || linksnis > LinksniuSkaicius) return std::nullopt;
@@ -128,8 +128,7 @@ Forma VeikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius
   }
 }
 
-Forma NeveikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius,
-                           int linksnis) {
+Forma NeveikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius, int linksnis) {
   switch (laikas) {
     case lkEsamasis:
       return Sujungti({k.Esamasis, TreciojoAsmensGalune(k),
@@ -143,7 +142,7 @@ Forma NeveikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaici
 }
 
 Forma Sudaryti(const Kamienai& k, int asmuo, int laikas, int nuosaka, int dalyvioLinksnis,
-             int gimine, int skaicius, int formosRusis, bool veikiamoji) {
+               int gimine, int skaicius, int formosRusis, bool veikiamoji) {
   if (!veikiamoji) return NeveikiamasisDalyvis(k, laikas, gimine, skaicius, dalyvioLinksnis);
   switch (formosRusis) {
     case fAsmenuojama:
@@ -163,11 +162,10 @@ Forma VeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int 
   const std::string bendraties = irasas.Kamienas();
   const std::string esamasis = irasas.EsamasKamienas();
   const std::string butasis = irasas.ButasKamienas();
-  const Kamienai k{bendraties,           esamasis,
-                   butasis,              irasas.Paradigma1(),
-                   irasas.Paradigma2(),  irasas.Paradigma3()};
+  const Kamienai k{bendraties,          esamasis,           butasis, irasas.Paradigma1(),
+                   irasas.Paradigma2(), irasas.Paradigma3()};
   return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
-                veikiamoji);
+                  veikiamoji);
 }
 
 Forma VeiksmazodzioForma(std::string_view kamienas, int klase, int asmuo, int laikas, int nuosaka,
@@ -175,7 +173,7 @@ Forma VeiksmazodzioForma(std::string_view kamienas, int klase, int asmuo, int la
                          bool veikiamoji) {
   const Kamienai k{kamienas, kamienas, kamienas, klase, klase, klase};
   return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
-                veikiamoji);
+                  veikiamoji);
 }
 
 }  // namespace kervosta

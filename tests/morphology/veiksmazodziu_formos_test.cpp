@@ -31,8 +31,8 @@ ZodynoIrasas Veiksmazodis(const char* bendraties, const char* esamasis, const ch
 std::string Utf8(const Forma& forma) { return forma ? IUtf8(*forma) : "-"; }
 
 std::string Asmenuojama(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka = 0) {
-  return Utf8(VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, 1, dgVyriska, 1, fAsmenuojama,
-                                 true));
+  return Utf8(
+      VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, 1, dgVyriska, 1, fAsmenuojama, true));
 }
 
 std::vector<std::string> Asmenys(const ZodynoIrasas& irasas, int laikas, int nuosaka = 0) {
@@ -81,24 +81,23 @@ TEST(VeiksmazodzioForma, ReflexiveClassesUseTheirOwnRows) {
               ElementsAre("mokausi", "mokaisi", "mokosi", "mokomės", "mokotės", "mokosi"));
   EXPECT_THAT(Asmenys(mokytis, lkButasisKartinis),
               ElementsAre("mokiausi", "mokeisi", "mokėsi", "mokėmės", "mokėtės", "mokėsi"));
-  EXPECT_THAT(Asmenys(mokytis, lkBusimasis),
-              ElementsAre("mokysiuosi", "mokysiesi", "mokysis", "mokysimės", "mokysitės",
-                          "mokysis"));
+  EXPECT_THAT(Asmenys(mokytis, lkBusimasis), ElementsAre("mokysiuosi", "mokysiesi", "mokysis",
+                                                         "mokysimės", "mokysitės", "mokysis"));
   EXPECT_EQ(Asmenuojama(mokytis, 1, lkBendratis), "mokytis");
   EXPECT_EQ(Asmenuojama(mokytis, 1, 0, nTariamoji), "mokyčiausi");
   EXPECT_EQ(Asmenuojama(mokytis, 2, 0, nTariamoji), "mokytumeisi");
-  EXPECT_THAT(Asmenys(mokytis, 0, nLiepiamoji),
-              ElementsAre("-", "mokykis", "tegul mokosi", "mokykimės", "mokykitės",
-                          "tegul mokosi"));
+  EXPECT_THAT(
+      Asmenys(mokytis, 0, nLiepiamoji),
+      ElementsAre("-", "mokykis", "tegul mokosi", "mokykimės", "mokykitės", "tegul mokosi"));
 }
 
 TEST(VeiksmazodzioForma, FrequentativeAlwaysTakesThePlainFirstPastRow) {
   const ZodynoIrasas kalti = Veiksmazodis("kal", "kal", "kal", 0, 1, 0);
   EXPECT_EQ(Asmenuojama(kalti, 3, lkButasisKartinis), "kalė");
   EXPECT_EQ(Asmenuojama(kalti, 3, lkButasisDazninis), "kaldavo");
-  EXPECT_THAT(Asmenys(mokytis, lkButasisDazninis),
-              ElementsAre("mokydavau", "mokydavai", "mokydavo", "mokydavome", "mokydavote",
-                          "mokydavo"));
+  EXPECT_THAT(
+      Asmenys(mokytis, lkButasisDazninis),
+      ElementsAre("mokydavau", "mokydavai", "mokydavo", "mokydavome", "mokydavote", "mokydavo"));
 }
 
 TEST(VeiksmazodzioForma, FutureClassTwoLeavesTheBareStemInTheThirdPersons) {
@@ -125,8 +124,8 @@ TEST(VeiksmazodzioForma, ParticiplesTakeGenderNumberAndCaseFromTheirArguments) {
 
 TEST(VeiksmazodzioForma, StemShapeUsesTheOneStemAndClassForEveryTense) {
   const auto forma = [](const char* kamienas, int klase, int asmuo, int laikas, int nuosaka) {
-    return Utf8(VeiksmazodzioForma(IsUtf8(kamienas).Tekstas, klase, asmuo, laikas, nuosaka, 1, 0,
-                                   1, fAsmenuojama, true));
+    return Utf8(VeiksmazodzioForma(IsUtf8(kamienas).Tekstas, klase, asmuo, laikas, nuosaka, 1, 0, 1,
+                                   fAsmenuojama, true));
   };
   EXPECT_EQ(forma("dirb", 0, 4, 0, nLiepiamoji), "dirbkime");
   EXPECT_EQ(forma("dirb", 0, 5, 0, nLiepiamoji), "dirbkite");

@@ -1,7 +1,6 @@
 // Every finite form and participle of a model verb of each class label, checked against the
 // Lithuanian spelling dictionary; a rejected form must fall under a reviewed limit.
 #include <fnmatch.h>
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -28,17 +27,17 @@ struct Modelis {
 
 // Together the models cover every present, past and future class label.
 constexpr Modelis Modeliai[] = {
-    {"kalti", "kal", "kal", "kal", 0, 1, 0},          // kala, kalė
-    {"piešti", "pieš", "pieš", "pieš", 1, 1, 2},      // piešia
-    {"mylėti", "mylė", "myl", "mylėj", 2, 0, 0},      // myli, mylėjo
-    {"rašyti", "rašy", "raš", "raš", 3, 1, 0},        // rašo
-    {"bartis", "bar", "bar", "bar", 4, 3, 1},         // barasi
-    {"kurtis", "kur", "kur", "kūr", 5, 3, 1},         // kuriasi
-    {"mylėtis", "mylė", "myl", "mylėj", 6, 2, 1},     // mylisi
-    {"mokytis", "moky", "mok", "mok", 7, 3, 1},       // mokosi, mokėsi, mokysis
-    {"pyktis", "pyk", "pykst", "pyk", 4, 2, 1},       // pykosi
-    {"bėgti", "bėg", "bėg", "bėg", 0, 0, 0},          // bėgs
-    {"mesti", "mes", "met", "met", 0, 1, 2},          // mes
+    {"kalti", "kal", "kal", "kal", 0, 1, 0},       // kala, kalė
+    {"piešti", "pieš", "pieš", "pieš", 1, 1, 2},   // piešia
+    {"mylėti", "mylė", "myl", "mylėj", 2, 0, 0},   // myli, mylėjo
+    {"rašyti", "rašy", "raš", "raš", 3, 1, 0},     // rašo
+    {"bartis", "bar", "bar", "bar", 4, 3, 1},      // barasi
+    {"kurtis", "kur", "kur", "kūr", 5, 3, 1},      // kuriasi
+    {"mylėtis", "mylė", "myl", "mylėj", 6, 2, 1},  // mylisi
+    {"mokytis", "moky", "mok", "mok", 7, 3, 1},    // mokosi, mokėsi, mokysis
+    {"pyktis", "pyk", "pykst", "pyk", 4, 2, 1},    // pykosi
+    {"bėgti", "bėg", "bėg", "bėg", 0, 0, 0},       // bėgs
+    {"mesti", "mes", "met", "met", 0, 1, 2},       // mes
 };
 
 struct Riba {
@@ -50,7 +49,9 @@ struct Riba {
 std::vector<std::string> Sablonai(const std::string& laukas) {
   std::vector<std::string> sablonai;
   std::istringstream in(laukas);
-  for (std::string s; std::getline(in, s, ',');) sablonai.push_back(s.substr(s.find_first_not_of(' ')));
+  for (std::string s; std::getline(in, s, ',');)
+    if (const auto pradzia = s.find_first_not_of(' '); pradzia != std::string::npos)
+      sablonai.push_back(s.substr(pradzia));
   return sablonai;
 }
 
@@ -95,12 +96,11 @@ std::vector<std::pair<std::string, std::string>> Formos(const Modelis& m) {
   const char* laikai[] = {"", "present", "past", "past-frequentative", "future", "infinitive"};
   for (int laikas = lkEsamasis; laikas <= lkBendratis; ++laikas)
     for (int asmuo = 1; asmuo <= AsmenuSkaicius; ++asmuo) {
-      const std::string etikete = laikas == lkBendratis
-                                      ? std::string("verb infinitive")
-                                      : std::string("verb ") + laikai[laikas] + ' ' +
-                                            std::to_string(asmuo);
-      prideti(etikete, VeiksmazodzioForma(irasas, asmuo, laikas, nTiesiogine, 1, 0, 1,
-                                          fAsmenuojama, true));
+      const std::string etikete = laikas == lkBendratis ? std::string("verb infinitive")
+                                                        : std::string("verb ") + laikai[laikas] +
+                                                              ' ' + std::to_string(asmuo);
+      prideti(etikete,
+              VeiksmazodzioForma(irasas, asmuo, laikas, nTiesiogine, 1, 0, 1, fAsmenuojama, true));
       for (const int nuosaka : {nTariamoji, nLiepiamoji})
         if (laikas == lkEsamasis)
           prideti(std::string(nuosaka == nTariamoji ? "verb conditional " : "verb imperative ") +
