@@ -5,7 +5,8 @@
 namespace kervosta {
 
 ZodynoSarasas::ZodynoSarasas(ZodynoSarasas&& kitas) noexcept
-    : galva_(std::exchange(kitas.galva_, nullptr)), uodega_(std::exchange(kitas.uodega_, nullptr)) {}
+    : galva_(std::exchange(kitas.galva_, nullptr)),
+      uodega_(std::exchange(kitas.uodega_, nullptr)) {}
 
 ZodynoSarasas& ZodynoSarasas::operator=(ZodynoSarasas&& kitas) noexcept {
   if (this != &kitas) {

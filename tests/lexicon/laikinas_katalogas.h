@@ -11,21 +11,18 @@ namespace kervosta::testai {
 
 class LaikinasKatalogas {
  public:
-  LaikinasKatalogas() {
-    std::random_device atsitiktinis;
-    kelias_ = std::filesystem::temp_directory_path() /
-              ("kervosta-lexicon-" + std::to_string(atsitiktinis()) + std::to_string(atsitiktinis()));
+  LaikinasKatalogas()
+      : kelias_(std::filesystem::temp_directory_path() /
+                ("kervosta-lexicon-" + std::to_string(std::random_device()()))) {
     std::filesystem::create_directories(kelias_);
   }
   LaikinasKatalogas(const LaikinasKatalogas&) = delete;
   LaikinasKatalogas& operator=(const LaikinasKatalogas&) = delete;
   ~LaikinasKatalogas() {
     std::error_code klaida;
-    std::filesystem::permissions(kelias_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, klaida);
+    std::filesystem::permissions(kelias_, std::filesystem::perms::owner_all, klaida);
     std::filesystem::remove_all(kelias_, klaida);
   }
-
   const std::filesystem::path& Kelias() const { return kelias_; }
   std::filesystem::path operator/(const std::string& vardas) const { return kelias_ / vardas; }
 

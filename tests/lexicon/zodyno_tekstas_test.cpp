@@ -23,55 +23,36 @@ TEST(ZodynoTekstas, AnyRecordSurvivesTextAndBackByteForByte) {
     EXPECT_EQ(eilute.find('\n'), std::string::npos) << eilute;
     ASSERT_EQ(IrasasIsTeksto(eilute), irasas) << eilute;
   }
-  // Every byte value in a text field, with the length byte just at and just above the limit.
+  // Every byte value in a text field, length bytes just at and above the limit.
   constexpr std::size_t laukai[8] = {24, 57, 90, 123, 156, 196, 229, 262};
   ZodynoIrasas::Baitai baitai{};
   for (int b = 0; b < 256; ++b) baitai[laukai[b / 32] + 1 + b % 32] = static_cast<std::uint8_t>(b);
-  for (std::size_t laukas : laukai) baitai[laukas] = 32;
-  baitai[24] = 32;
-  baitai[57] = 33;
-  baitai[90] = 255;
+  for (std::size_t laukas : laukai) baitai[laukas] = laukas == 57 ? 33 : 32;
   EXPECT_EQ(PerTeksta(ZodynoIrasas(baitai)), ZodynoIrasas(baitai));
-  EXPECT_EQ(IrasasITeksta(ZodynoIrasas()), "pos=0");
   EXPECT_EQ(PerTeksta(ZodynoIrasas()), ZodynoIrasas());
 }
 
-TEST(ZodynoTekstas, PlainRecordsNeedNoRawBytesAndReadNaturally) {
+TEST(ZodynoTekstas, PlainRecordsReadNaturallyWithoutRawBytes) {
   ZodynoIrasas irasas = testai::Irasas(3, "go", "eiti");
   irasas.NustatytiTeksta(TekstoLaukas::Angl2, "goes");
   irasas.NustatytiTeksta(TekstoLaukas::ButasKamienas, "ėj"_lt);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Kategorija, -1);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Klausimas, 4);
   EXPECT_EQ(IrasasITeksta(irasas), "pos=3\tcat=-1\ten=go|goes\tlt=eiti\tpast=ėj\tq=4");
-
   irasas.NustatytiTeksta(TekstoLaukas::Angl1, "a|b\\c\td\n");
-  const std::string eilute = IrasasITeksta(irasas);
-  EXPECT_NE(eilute.find("en=a\\|b\\\\c\\td\\x0a|goes"), std::string::npos) << eilute;
-  EXPECT_EQ(eilute.find("raw="), std::string::npos) << eilute;
+  EXPECT_EQ(IrasasITeksta(irasas),
+            "pos=3\tcat=-1\ten=a\\|b\\\\c\\td\\x0a|goes\tlt=eiti\tpast=ėj\tq=4");
+  EXPECT_EQ(IrasasITeksta(ZodynoIrasas()), "pos=0");
 }
 
-TEST(ZodynoTekstas, CompileAcceptsNamesCommentsBlankLinesAndWindowsLineEnds) {
+TEST(ZodynoTekstas, CompileSkipsCommentsAndBlankLinesAndTakesNamesAndWindowsLineEnds) {
   ZodynoSarasas sarasas;
-  SkaitytiZodynoTeksta(
-      "# nouns\n"
-      "\n"
-      "pos=noun\ten=cat||cats\tlt=katė\tp2=1\r\n"
-      "  \t\n"
-      "en=\\x41\\|B\tpos=numeral\traw=0:0102,459:ff\n",
-      sarasas);
+  SkaitytiZodynoTeksta("# nouns\n\npos=noun\ten=cat||cats\tlt=katė\r\n  \t\n"
+                       "en=\\x41\\|B\tpos=numeral\traw=459:ff\n",
+                       sarasas);
   ASSERT_EQ(sarasas.Kiekis(), 2);
-  const ZodynoIrasas& kate = sarasas.Galva()->Duomenys;
-  EXPECT_EQ(kate.DaliesKodas(), 1);
-  EXPECT_EQ(kate.Angl2(), "");
-  EXPECT_EQ(kate.Angl3(), "cats");
-  EXPECT_EQ(kate.LietZodis(), "katė"_lt);
-  EXPECT_EQ(kate.Paradigma2(), 1);
-  const ZodynoIrasas& antras = sarasas.Uodega()->Duomenys;
-  EXPECT_EQ(antras.DaliesKodas(), 13);
-  EXPECT_EQ(antras.Angl1(), "A|B");
-  EXPECT_EQ(antras.Duomenys()[0], 1);
-  EXPECT_EQ(antras.Duomenys()[1], 2);
-  EXPECT_EQ(antras.Duomenys()[459], 0xff);
+  EXPECT_EQ(IrasasITeksta(sarasas.Galva()->Duomenys), "pos=1\ten=cat||cats\tlt=katė");
+  EXPECT_EQ(IrasasITeksta(sarasas.Uodega()->Duomenys), "pos=13\ten=A\\|B\traw=459:ff");
 }
 
 TEST(ZodynoTekstas, CompileRejectsMalformedLinesNamingTheLine) {
@@ -81,24 +62,19 @@ TEST(ZodynoTekstas, CompileRejectsMalformedLinesNamingTheLine) {
   } blogos[] = {
       {"pos=1\tlt", "has no '='"},
       {"pos=x", "32-bit integer"},
-      {"cat=1.5", "32-bit integer"},
       {"p1=2147483648", "32-bit integer"},
-      {"p1=", "32-bit integer"},
       {"color=red", "unknown key"},
       {"pos=1\tpos=2", "given twice"},
       {"en=a|b|c|d|e|f", "more than 5"},
       {"lt=abcdefghijklmnopqrstuvwxyz0123456", "longer than 32"},
       {"lt=a\\qb", "unknown escape"},
-      {"lt=a\\", "backslash at the end"},
       {"lt=\\x4", "two hexadecimal digits"},
       {"lt=\xff", "malformed UTF-8"},
       {"lt=日", "Windows-1257 cannot hold"},
       {"raw=10", "OFFSET:HEX"},
-      {"raw=10:abc", "OFFSET:HEX"},
       {"raw=10:zz", "hexadecimal"},
       {"raw=459:0102", "past byte 459"},
       {"raw=99999999999999999999:01", "OFFSET:HEX"},
-      {"raw=0:01,", "OFFSET:HEX"},
   };
   for (const auto& bloga : blogos) {
     ZodynoSarasas sarasas;
