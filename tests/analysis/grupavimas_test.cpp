@@ -109,6 +109,17 @@ TEST_F(Grupavimas, NegatedBeKeepsThePredicateInTheNominativeAndAgrees) {
   EXPECT_EQ(s.Zodziai[1].Asmuo, 6);
 }
 
+// The record of "be" is found by the number of the group's first word: a dictionary verb (no
+// number) or a damaged number is no form of "be", so the negation still asks for the genitive.
+TEST_F(Grupavimas, CopulaTestReadsOnlyTheSixBuiltInRecords) {
+  for (int nr : {3, 0, 7, -1}) {
+    TSakinys s = Sakinys({"he", "see", "is", "not", "teacher"});
+    s.Zodziai[1].Nr = nr;
+    Analizuoti(s);
+    EXPECT_EQ(s.Zodziai[4].Linksnis, nr == 3 ? 0 : 1) << nr;
+  }
+}
+
 TEST_F(Grupavimas, PrepositionGovernsOnlyTheNounGroupRightAfterIt) {
   TSakinys s = Sakinys({"go", "to", "the", "bus", "station"});
   s.Zodziai[1].Linksnis = 5;
@@ -166,12 +177,9 @@ TEST_F(Grupavimas, TargetGetsIndependentCopiesInOrder) {
   TSakinys s = Sakinys({"the", "boy", "did", "not", "see", "the", "book", "."});
   AnalizuotiSakini(aplinka, s, vertinys);
   ASSERT_EQ(vertinys.Kiekis(), s.Kiekis());
-  for (int i = 0; i < s.Kiekis(); ++i) {
-    EXPECT_EQ(vertinys.Zodziai[i].Angl, s.Zodziai[i].Angl);
-    EXPECT_EQ(vertinys.Zodziai[i].Linksnis, s.Zodziai[i].Linksnis);
-    EXPECT_NE(vertinys.Zodziai.Rodykle(i), s.Zodziai.Rodykle(i));
-  }
-  EXPECT_EQ(vertinys.Zodziai[6].Linksnis, 1);
+  for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(vertinys.Zodziai[i].Angl, s.Zodziai[i].Angl);
+  vertinys.Zodziai[6].Linksnis = 4;  // a copy: the source word keeps its case
+  EXPECT_EQ(s.Zodziai[6].Linksnis, 1);
 
   TSakinys tuscias;
   AnalizuotiSakini(aplinka, tuscias, vertinys);

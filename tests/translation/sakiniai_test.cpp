@@ -8,37 +8,17 @@
 #include "core/cp1257.h"
 #include "lexicon/zodyno_failai.h"
 #include "lexicon/zodyno_tekstas.h"
+#include "tests/analysis/grupavimas_zodziai.h"
 #include "translation/vertimas.h"
 
 namespace kervosta {
 namespace {
 
-// One or two entries of every part of speech the sentences need.
-constexpr std::string_view Zodynas =
-    "pos=7\ten=the\n"
-    "pos=7\ten=a\n"
-    "pos=1\tcat=1\ten=boy|boy|boys\tlt=berniukas\tstem=berniuk\tp1=0\tp2=0\n"
-    "pos=1\tcat=2\ten=book|book|books\tlt=knyga\tstem=knyg\tp1=5\tp2=1\n"
-    "pos=1\tcat=2\ten=bus|bus|buses\tlt=autobusas\tstem=autobus\tp1=0\tp2=0\n"
-    "pos=1\tcat=6\ten=station|station|stations\tlt=stotis\tstem=stot\tp1=12\tp2=1\n"
-    "pos=1\tcat=1\ten=teacher|teacher|teachers\tlt=mokytojas\tstem=mokytoj\tp1=0\tp2=0\n"
-    "pos=3\tcat=0\ten=see|sees|saw|seen|seeing\tlt=matyti\tstem=maty\tpres=mat\tpast=mat\t"
-    "fut=maty\tp1=3\tp2=1\tp3=0\tq=4\n"
-    "pos=3\tcat=2\ten=go|goes|went|gone|going\tlt=eiti\tstem=ei\tpres=ein\tpast=ėj\tfut=ei\t"
-    "p1=0\tp2=0\tp3=0\n"
-    "pos=3\tcat=1\tattr=1\ten=know|knows|knew|known|knowing\tlt=žinoti\tstem=žino\tpres=žin\t"
-    "past=žinoj\tfut=žino\tp1=3\tp2=0\tp3=0\tq=4\n"
-    "pos=5\ten=big|big|bigger|biggest\tlt=didelis\tstem=didel\tp1=2\tp2=3\n"
-    "pos=4\ten=very\tlt=labai\n"
-    "pos=4\ten=home\tlt=namo\n"
-    "pos=8\tattr=4\ten=to\tlt=į\n"
-    "pos=10\ten=and\tlt=ir\n";
-
 class Sakiniai : public ::testing::Test {
  protected:
   Sakiniai() {
     UzpildytiVidiniusIrasus(aplinka.Zodynai);
-    SkaitytiZodynoTeksta(Zodynas, aplinka.Zodynai.PagrindinisZodynas);
+    SkaitytiZodynoTeksta(testai::TestoZodynas, aplinka.Zodynai.PagrindinisZodynas);
     aplinka.AutomatinisVertimas = 1;
   }
 
