@@ -81,14 +81,16 @@ void Budvardis(TZodis& z, DarbinesReiksmes& r) {
 }
 
 void Ivardis(TZodis& z, DarbinesReiksmes& r) {
+  const ZodynoIrasas* irasas = Irasas(z);
+  const bool linksniuojamas = irasas && irasas->Paradigma3() != 0;
+  if (z.Vidinis != 1 && !linksniuojamas) return;
   const int gimine = IvardzioGimine(r.Gimine(z));
   const int linksnis = r.Linksnis(z);
   const int skaicius = r.Skaicius(z);
-  if (z.Vidinis == 1) {
+  if (z.Vidinis == 1)
     Priskirti(z, AsmeninioIvardzioForma(z, gimine, linksnis));
-  } else if (const ZodynoIrasas* irasas = Irasas(z); irasas && irasas->Paradigma3() != 0) {
+  else
     Priskirti(z, IvardzioForma(*irasas, gimine, linksnis, skaicius));
-  }
 }
 
 // The built-in verb record of the word, when its number names one.
@@ -99,19 +101,21 @@ const ZodynoIrasas* VidinisIrasas(const Aplinka& aplinka, const TZodis& z) {
 }
 
 void Veiksmazodis(const Aplinka& aplinka, TZodis& z, DarbinesReiksmes& r) {
-  const int asmuo = r.Asmuo(z);
-  const int laikas = r.Laikas(z);
-  const int nuosaka = r.Nuosaka(z);
-  const int linksnis = r.Linksnis(z);
-  const int gimine = DalyvioGimine(r.Gimine(z));
-  const int skaicius = r.Skaicius(z);
-  const auto forma = [&](const ZodynoIrasas& irasas) {
-    return VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, linksnis, gimine, skaicius,
-                              FormosRusis(z.AnglForma), RusiesKodas(z.Veikiamoji));
-  };
-  if (const ZodynoIrasas* irasas = Irasas(z)) Priskirti(z, forma(*irasas));
-  // A built-in verb ("be", "have" ...) is built from its own record even when an entry is set.
-  if (const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z)) Priskirti(z, forma(*vidinis));
+  if (z.Irasas || z.Vidinis == 1) {
+    const int asmuo = r.Asmuo(z);
+    const int laikas = r.Laikas(z);
+    const int nuosaka = r.Nuosaka(z);
+    const int linksnis = r.Linksnis(z);
+    const int gimine = DalyvioGimine(r.Gimine(z));
+    const int skaicius = r.Skaicius(z);
+    const auto forma = [&](const ZodynoIrasas& irasas) {
+      return VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, linksnis, gimine, skaicius,
+                                FormosRusis(z.AnglForma), RusiesKodas(z.Veikiamoji));
+    };
+    if (const ZodynoIrasas* irasas = Irasas(z)) Priskirti(z, forma(*irasas));
+    // A built-in verb ("be", "have" ...) is built from its own record even when an entry is set.
+    if (const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z)) Priskirti(z, forma(*vidinis));
+  }
   if (z.Teigiamas == 0) z.Liet = "ne" + z.Liet;
 }
 
