@@ -52,9 +52,8 @@ class Vieta {
 };
 
 // "should go", "would not go": the conditional, carried by the future tense code.
-void Tariamasis(TZodis& z, std::uint8_t teigiamas) {
+void Tariamasis(TZodis& z) {
   z.Laikas = Busimasis;
-  z.Teigiamas = teigiamas;
   z.Nuosaka = Tariamoji;
 }
 
@@ -77,15 +76,16 @@ void SugertiPagalbini(Vieta& v, Zodziai pagalbiniai) { v.Sugerti(v.Yra(2, pagalb
 
 void BazineForma(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  const auto neigiama = [&](Zodziai su_ne, Zodziai sutrumpinti) {
-    return v.SuNe(2, su_ne) || v.Yra(1, sutrumpinti);
+  const auto neigiama = [&](Zodziai suNe, Zodziai sutrumpinti) {
+    return v.SuNe(2, suNe) || v.Yra(1, sutrumpinti);
   };
   if (v.AsmeninisIvardis(1)) {
     w0.Laikas = Esamasis;
   } else if (v.Yra(1, {"should", "would"})) {
-    Tariamasis(w0, 1);
+    Tariamasis(w0);
   } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {
-    Tariamasis(w0, 0);
+    Tariamasis(w0);
+    w0.Teigiamas = 0;
   } else if (v.Yra(1, {"does", "do"})) {
     v.Sugerti(1);
     w0.Laikas = Esamasis;
