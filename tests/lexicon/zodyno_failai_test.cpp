@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "irasu_pavyzdziai.h"
-#include "laikinas_katalogas.h"
+#include "testai.h"
 
 namespace kervosta {
 namespace {
@@ -39,7 +38,7 @@ ZodynoSarasas KeistiIrasai() {
 
 class ZodynoFailai : public ::testing::Test {
  protected:
-  fs::path Kelias(const std::string& vardas) const { return katalogas_ / vardas; }
+  fs::path Kelias(const std::string& vardas) const { return katalogas_.Kelias() / vardas; }
   testai::LaikinasKatalogas katalogas_;
 };
 

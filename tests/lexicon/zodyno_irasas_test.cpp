@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/cp1257.h"
-#include "irasu_pavyzdziai.h"
+#include "testai.h"
 
 namespace kervosta {
 namespace {
@@ -38,14 +38,6 @@ TEST(ZodynoIrasas, FullFieldsAreLittleEndianAndLeaveReservedBytesZero) {
   for (std::size_t i : {0u, 4u, 16u, 189u, 190u, 191u, 361u, 362u, 363u})
     EXPECT_EQ(b[i], 0) << "byte " << i;
   for (std::size_t i = 380; i < ZodynoIrasas::Dydis; ++i) EXPECT_EQ(b[i], 0) << "byte " << i;
-}
-
-TEST(ZodynoIrasas, ShorterTextLeavesNoOldTail) {
-  ZodynoIrasas irasas;
-  irasas.NustatytiTeksta(TekstoLaukas::Kamienas, std::string(32, 'x'));
-  irasas.NustatytiTeksta(TekstoLaukas::Kamienas, "ąž"_lt);
-  EXPECT_EQ(irasas.Kamienas(), "ąž"_lt);
-  for (std::size_t i = 229 + 3; i < 262; ++i) EXPECT_EQ(irasas.Duomenys()[i], 0) << "byte " << i;
 }
 
 TEST(ZodynoIrasas, DamagedLengthByteReadsAtMost32BytesAndIsKept) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "irasu_pavyzdziai.h"
+#include "testai.h"
 
 namespace kervosta {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/cp1257.h"
-#include "irasu_pavyzdziai.h"
+#include "testai.h"
 
 namespace kervosta {
 namespace {
@@ -32,8 +32,9 @@ TEST(ZodynoTekstas, AnyRecordSurvivesTextAndBackByteForByte) {
   EXPECT_EQ(PerTeksta(ZodynoIrasas()), ZodynoIrasas());
 }
 
-TEST(ZodynoTekstas, PlainRecordsReadNaturallyWithoutRawBytes) {
+TEST(ZodynoTekstas, RecordsMadeByTheProgramReadNaturallyWithoutRawBytes) {
   ZodynoIrasas irasas = testai::Irasas(3, "go", "eiti");
+  irasas.NustatytiTeksta(TekstoLaukas::Angl2, "a longer text whose tail must go");
   irasas.NustatytiTeksta(TekstoLaukas::Angl2, "goes");
   irasas.NustatytiTeksta(TekstoLaukas::ButasKamienas, "ėj"_lt);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Kategorija, -1);

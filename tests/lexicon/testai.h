@@ -1,13 +1,34 @@
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// Helpers of the lexicon tests: records as the program makes them, records full of odd bytes as a
+// damaged or foreign file may hold them, and a scratch folder removed with all it holds.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "lexicon/zodyno_irasas.h"
+
 namespace kervosta::testai {
+
+inline ZodynoIrasas Irasas(std::int32_t dalis, std::string_view angl, std::string_view liet = {}) {
+  ZodynoIrasas irasas;
+  irasas.NustatytiSkaiciu(SkaiciausLaukas::DaliesKodas, dalis);
+  irasas.NustatytiTeksta(TekstoLaukas::Angl1, angl);
+  irasas.NustatytiTeksta(TekstoLaukas::LietZodis, liet);
+  return irasas;
+}
+
+// Every byte random, length bytes included; a fixed seed keeps failures repeatable.
+inline ZodynoIrasas AtsitiktinisIrasas(std::mt19937& generatorius) {
+  std::uniform_int_distribution<int> baitas(0, 255);
+  ZodynoIrasas::Baitai baitai;
+  for (auto& b : baitai) b = static_cast<std::uint8_t>(baitas(generatorius));
+  return ZodynoIrasas(baitai);
+}
 
 class LaikinasKatalogas {
  public:
@@ -24,7 +45,6 @@ class LaikinasKatalogas {
     std::filesystem::remove_all(kelias_, klaida);
   }
   const std::filesystem::path& Kelias() const { return kelias_; }
-  std::filesystem::path operator/(const std::string& vardas) const { return kelias_ / vardas; }
 
   // Names of the folder's entries, hidden ones included.
   std::vector<std::string> Turinys() const {
