@@ -24,8 +24,8 @@ class KoregavimoKlausejas {
   virtual ~KoregavimoKlausejas() = default;
 
   // Shows the candidates of `aplinka.Variantai` for the word (`rezimas` is the dialog mode,
-  // `zodis` the English word, which is also the word a new entry starts from) and returns the
-  // chosen one, 1-based, or 0 for none (`PasirinktasVariantas`). With none, an unknown word keeps
+  // `DialogoRezimas`; `zodis` the English word, which is also the word a new entry starts from,
+  // `NaujasZodis`) and returns the chosen one, 1-based, or 0 for none (`PasirinktasVariantas`). With none, an unknown word keeps
   // its English text and an ambiguous word takes the last candidate; `PaliktiAngliska` keeps the
   // English text in both modes. An answer may add a user-dictionary entry and refill
   // `aplinka.Variantai` before choosing, and may switch correction off by setting
