@@ -69,6 +69,11 @@ void RasytiViska(int fd, std::span<const std::uint8_t> baitai, off_t pozicija) {
   }
 }
 
+// Some file systems cannot sync at all (EINVAL); the data is then as safe as they make it.
+void Sinchronizuoti(int fd) {
+  if (::fsync(fd) != 0 && errno != EINVAL && errno != EINTR) MestiFailoKlaida(errno);
+}
+
 // Reads whole records to the list's tail, numbering them from `pirmasNr` when it is not 0.
 // A file that ends inside a record keeps the records before it and then fails.
 void SkaitytiIrasus(int fd, ZodynoSarasas& sarasas, std::int32_t pirmasNr) {
@@ -139,10 +144,10 @@ void RasytiSarasa(int fd, const ZodynoSarasas& sarasas) {
   };
   for (const ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas) {
     buferis.insert(buferis.end(), m->Duomenys.Duomenys().begin(), m->Duomenys.Duomenys().end());
-    if (buferis.size() == buferis.capacity()) israsyti();
+    if (buferis.size() >= IrasuBuferyje * ZodynoIrasas::Dydis) israsyti();
   }
   israsyti();
-  if (::fsync(fd) != 0) MestiFailoKlaida(errno);
+  Sinchronizuoti(fd);
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is no reason to fail a save
@@ -196,7 +201,7 @@ void PridetiIZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas,
   const off_t pozicija = dydis - dydis % static_cast<off_t>(ZodynoIrasas::Dydis);
   try {
     RasytiViska(fd.fd(), irasas.Duomenys(), pozicija);
-    if (::fsync(fd.fd()) != 0) MestiFailoKlaida(errno);
+    Sinchronizuoti(fd.fd());
   } catch (...) {
     // Takes back a partial record; should that fail too, the write error is still the one to
     // report.

@@ -28,11 +28,11 @@ std::vector<std::int32_t> Numeriai(const ZodynoSarasas& sarasas) {
   return nr;
 }
 
-// Three records with random bytes everywhere: reserved fields, tails, length bytes above 32.
-ZodynoSarasas KeistiIrasai() {
+// Records with random bytes everywhere: reserved fields, tails, length bytes above 32.
+ZodynoSarasas KeistiIrasai(int kiek = 3) {
   std::mt19937 generatorius(1257);
   ZodynoSarasas sarasas;
-  for (int i = 0; i < 3; ++i) sarasas.Prideti(testai::AtsitiktinisIrasas(generatorius));
+  for (int i = 0; i < kiek; ++i) sarasas.Prideti(testai::AtsitiktinisIrasas(generatorius));
   return sarasas;
 }
 
@@ -43,14 +43,15 @@ class ZodynoFailai : public ::testing::Test {
 };
 
 TEST_F(ZodynoFailai, SaveThenLoadGivesTheSameBytesInOrderNumberedFromOne) {
-  const ZodynoSarasas isSaugotas = KeistiIrasai();
+  const ZodynoSarasas isSaugotas = KeistiIrasai(1000);  // more than one write's worth
   IssaugotiZodyna(Kelias("a.dic"), isSaugotas);
-  EXPECT_EQ(fs::file_size(Kelias("a.dic")), 3 * ZodynoIrasas::Dydis);
+  EXPECT_EQ(fs::file_size(Kelias("a.dic")), 1000 * ZodynoIrasas::Dydis);
   ZodynoSarasas ikeltas;
   ikeltas.Prideti(Irasas(1, "old"));
   IkeltiZodyna(Kelias("a.dic"), ikeltas);
   EXPECT_EQ(Irasai(ikeltas), Irasai(isSaugotas)) << "loading replaces the list";
-  EXPECT_EQ(Numeriai(ikeltas), (std::vector<std::int32_t>{1, 2, 3}));
+  EXPECT_EQ(ikeltas.Galva()->Nr, 1);
+  EXPECT_EQ(ikeltas.Uodega()->Nr, 1000);
 
   IssaugotiZodyna(Kelias("empty.dic"), ZodynoSarasas());
   EXPECT_EQ(fs::file_size(Kelias("empty.dic")), 0u);
