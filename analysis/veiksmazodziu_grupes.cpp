@@ -74,6 +74,12 @@ void Neveikiamasis(TZodis& z) {
 // Absorbs the auxiliary of "X, not" (two before) or of its contraction (one before).
 void SugertiPagalbini(Vieta& v, Zodziai pagalbiniai) { v.Sugerti(v.Yra(2, pagalbiniai) ? 2 : 1); }
 
+// A modal contraction ("won't", "wouldn't" ...) has no Lithuanian text of its own: once its
+// future and negation are on the verb it is absorbed, or its English would show in the output.
+void SugertiModaliniSutrumpinima(Vieta& v, int atgal) {
+  if (v.Yra(atgal, {"shan't", "won't", "shouldn't", "wouldn't"})) v.Sugerti(atgal);
+}
+
 void BazineForma(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
   const auto neigiama = [&](Zodziai suNe, Zodziai sutrumpinti) {
@@ -84,6 +90,7 @@ void BazineForma(Vieta& v) {
   } else if (v.Yra(1, {"should", "would"})) {
     Tariamasis(w0);
   } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {
+    SugertiModaliniSutrumpinima(v, 1);
     Tariamasis(w0);
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"does", "do"})) {
@@ -108,6 +115,7 @@ void BazineForma(Vieta& v) {
   } else if (v.Yra(1, {"shall", "will"})) {
     w0.Laikas = Busimasis;
   } else if (neigiama({"shall", "will"}, {"shan't", "won't"})) {
+    SugertiModaliniSutrumpinima(v, 1);
     w0.Laikas = Busimasis;
     w0.Teigiamas = 0;
   } else {
@@ -122,6 +130,7 @@ void PoHave(Vieta& v) {
   const bool busimasis = v.Yra(2, {"shall", "will"});
   const bool busimasisNe = v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"});
   if (busimasis || busimasisNe) {
+    SugertiModaliniSutrumpinima(v, 2);
     v.PaverstiButi(1);
     v.Pries(1).Laikas = Busimasis;
     v.Pries(1).Veikiamoji = 1;

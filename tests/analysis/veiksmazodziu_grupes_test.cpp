@@ -31,11 +31,12 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"i", "do", "know"}, 2, 2, 1, 2, 1, 0, {1}},
       {{"he", "does", "not", "know"}, 3, 2, 0, 2, 1, 0, {1}},
       {{"i", "will", "go"}, 2, 5, 1, 2, 1, 0, {}},
-      {{"i", "won't", "go"}, 2, 5, 0, 2, 1, 0, {}},
+      // A modal contraction vanishes like the modal and "not" it stands for.
+      {{"i", "won't", "go"}, 2, 5, 0, 2, 1, 0, {1}},
       {{"he", "will", "not", "go"}, 3, 5, 0, 2, 1, 0, {}},
       {{"he", "should", "go"}, 2, 5, 1, 2, 1, 1, {}},
       {{"he", "should", "not", "go"}, 3, 5, 0, 2, 1, 1, {}},
-      {{"he", "wouldn't", "go"}, 2, 5, 0, 2, 1, 1, {}},
+      {{"he", "wouldn't", "go"}, 2, 5, 0, 2, 1, 1, {1}},
       {{"to", "go"}, 1, 1, 1, 2, 1, 0, {0}},
       {{"go", "home"}, 0, 2, 1, 2, 1, 0, {}},
       {{"you", "know"}, 1, 2, 1, 2, 1, 0, {}},
@@ -103,6 +104,11 @@ TEST(AnalizuotiVeiksmazodzius, WillHaveDoneTurnsHaveIntoFutureButi) {
   AnalizuotiVeiksmazodzius(ne);
   EXPECT_EQ(ne.Zodziai[3].Liet, "būti"_lt);
   EXPECT_EQ(ne.Zodziai[4].Teigiamas, 0);
+  TSakinys wont = Sakinys({"he", "won't", "have", "done"});
+  AnalizuotiVeiksmazodzius(wont);
+  EXPECT_TRUE(wont.Zodziai[1].Liet.empty());
+  EXPECT_EQ(wont.Zodziai[2].Liet, "būti"_lt);
+  EXPECT_EQ(wont.Zodziai[3].Teigiamas, 0);
 }
 
 // "Go home." and "Do you know?" end to end are in the sentence tests; here the cases that must

@@ -38,6 +38,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boy saw the book.", "Berniukas matė knygą. "},
       {"The boy did not see him.", "Berniukas nematė jo. "},
       {"I will not go.", "Aš neeisiu. "},
+      {"I won't go.", "Aš neeisiu. "},
       {"The book is done.", "Knyga yra daryta. "},
       {"To go.", "Eiti. "},
       {"Go home.", "Eikite namo. "},
