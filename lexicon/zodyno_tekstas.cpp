@@ -1,5 +1,6 @@
 #include "lexicon/zodyno_tekstas.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -127,30 +128,42 @@ void NustatytiAngliskas(ZodynoIrasas& irasas, std::string_view reiksme) {
     NustatytiTekstaIsTeksto(irasas, Angliski[i], "en", formos[i]);
 }
 
+std::optional<std::size_t> DesimtainisSkaicius(std::string_view tekstas) {
+  std::size_t skaicius = 0;
+  const auto [galas, klaida] =
+      std::from_chars(tekstas.data(), tekstas.data() + tekstas.size(), skaicius);
+  if (tekstas.empty() || klaida != std::errc() || galas != tekstas.data() + tekstas.size())
+    return std::nullopt;
+  return skaicius;
+}
+
+// One OFFSET:HEX run written over the bytes.
+void TaikytiAtkarpa(ZodynoIrasas::Baitai& baitai, std::string_view atkarpa) {
+  const std::size_t dvitaskis = atkarpa.find(':');
+  const std::optional<std::size_t> pradzia =
+      dvitaskis == std::string_view::npos ? std::nullopt
+                                          : DesimtainisSkaicius(atkarpa.substr(0, dvitaskis));
+  const std::string_view hex = pradzia ? atkarpa.substr(dvitaskis + 1) : std::string_view();
+  if (!pradzia || hex.empty() || hex.size() % 2 != 0)
+    throw TekstoKlaida("'raw' needs OFFSET:HEX runs joined by ',', not '" + std::string(atkarpa) +
+                       "'");
+  const std::size_t poslinkis = *pradzia;
+  if (poslinkis > baitai.size() || hex.size() / 2 > baitai.size() - poslinkis)
+    throw TekstoKlaida("'raw' run '" + std::string(atkarpa) + "' reaches past byte 459");
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    unsigned baitas = 0;
+    const auto [galas, klaida] = std::from_chars(hex.data() + i, hex.data() + i + 2, baitas, 16);
+    if (klaida != std::errc() || galas != hex.data() + i + 2)
+      throw TekstoKlaida("'raw' holds a bad hexadecimal byte in '" + std::string(atkarpa) + "'");
+    baitai[poslinkis + i / 2] = static_cast<std::uint8_t>(baitas);
+  }
+}
+
 void TaikytiBaitus(ZodynoIrasas::Baitai& baitai, std::string_view reiksme) {
-  std::size_t pradzia = 0;
-  while (pradzia <= reiksme.size()) {
-    std::size_t galas = reiksme.find(',', pradzia);
-    if (galas == std::string_view::npos) galas = reiksme.size();
-    const std::string_view dalis = reiksme.substr(pradzia, galas - pradzia);
-    const std::size_t dvitaskis = dalis.find(':');
-    const std::string_view hex =
-        dvitaskis == std::string_view::npos ? std::string_view() : dalis.substr(dvitaskis + 1);
-    std::size_t poslinkis = 0;
-    const auto [p, klaida] = std::from_chars(dalis.data(), dalis.data() + dvitaskis, poslinkis);
-    if (dvitaskis == std::string_view::npos || dvitaskis == 0 || klaida != std::errc() ||
-        p != dalis.data() + dvitaskis || hex.empty() || hex.size() % 2 != 0)
-      throw TekstoKlaida("'raw' needs OFFSET:HEX runs joined by ',', not '" + std::string(dalis) +
-                         "'");
-    if (poslinkis > baitai.size() || hex.size() / 2 > baitai.size() - poslinkis)
-      throw TekstoKlaida("'raw' run '" + std::string(dalis) + "' reaches past byte 459");
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-      unsigned baitas = 0;
-      const auto [q, k] = std::from_chars(hex.data() + i, hex.data() + i + 2, baitas, 16);
-      if (k != std::errc() || q != hex.data() + i + 2)
-        throw TekstoKlaida("'raw' holds a bad hexadecimal byte in '" + std::string(dalis) + "'");
-      baitai[poslinkis + i / 2] = static_cast<std::uint8_t>(baitas);
-    }
+  for (std::size_t pradzia = 0;;) {
+    const std::size_t galas = std::min(reiksme.find(',', pradzia), reiksme.size());
+    TaikytiAtkarpa(baitai, reiksme.substr(pradzia, galas - pradzia));
+    if (galas == reiksme.size()) return;
     pradzia = galas + 1;
   }
 }
