@@ -40,6 +40,11 @@ void TForm1::Lygiuoti(Qt::Alignment lygiavimas) {
   Aktyvus()->setAlignment(lygiavimas | Qt::AlignAbsolute);
 }
 
+void TForm1::PasikeitePazymejimas() {
+  SuderintiIrankine();
+  RasytiZymekli();
+}
+
 void TForm1::SuderintiIrankine() {
   if (!sriftoVardas_) return;
   atnaujinama_ = true;
@@ -63,7 +68,6 @@ void TForm1::SuderintiIrankine() {
                                     ? redaktorius->palette().color(QPalette::Text)
                                     : formatas.foreground().color()));
   atnaujinama_ = false;
-  RasytiZymekli();
 }
 
 void TForm1::RasytiZymekli() {
@@ -81,7 +85,7 @@ void TForm1::Spalva() {
   QTextCharFormat formatas;
   formatas.setForeground(*spalva);
   KeistiFormata(formatas);
-  SuderintiIrankine();
+  PasikeitePazymejimas();
   redaktorius->setFocus();
 }
 
@@ -93,7 +97,7 @@ void TForm1::Sriftas() {
   QTextCharFormat formatas;
   formatas.setFont(*sriftas);
   KeistiFormata(formatas);
-  SuderintiIrankine();
+  PasikeitePazymejimas();
   redaktorius->setFocus();
 }
 

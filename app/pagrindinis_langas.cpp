@@ -67,7 +67,7 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
   statusBar()->addWidget(busena_, 1);
 
   RodytiAntraste();
-  SuderintiIrankine();
+  PasikeitePazymejimas();
   RichEdit1_->document()->setDefaultFont(QGuiApplication::font());
 
   resize(738, 520);
@@ -110,8 +110,8 @@ void TForm1::SukurtiRedaktorius() {
     redaktorius->viewport()->installEventFilter(this);
     connect(redaktorius, &QTextEdit::textChanged, this,
             [this] { RasytiBusena(QStringLiteral("Keistas")); });
-    connect(redaktorius, &QTextEdit::cursorPositionChanged, this, &TForm1::SuderintiIrankine);
-    connect(redaktorius, &QTextEdit::selectionChanged, this, &TForm1::SuderintiIrankine);
+    connect(redaktorius, &QTextEdit::cursorPositionChanged, this, &TForm1::PasikeitePazymejimas);
+    connect(redaktorius, &QTextEdit::selectionChanged, this, &TForm1::PasikeitePazymejimas);
   }
 }
 

@@ -95,6 +95,8 @@ class TForm1 : public QMainWindow {
 
   // Formatting of the active editor: the selection when there is one, else what is typed next.
   void KeistiFormata(const QTextCharFormat& formatas);
+  // On every selection change: the toolbar, then the caret position in the status line.
+  void PasikeitePazymejimas();
   void SuderintiIrankine();
   void RasytiZymekli();
   void Zenklinimas(bool ijungtas);
