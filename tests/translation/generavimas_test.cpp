@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
+#include "analysis/grupavimas.h"
 #include "core/cp1257.h"
 #include "lexicon/zodyno_failai.h"
 #include "lexicon/zodyno_tekstas.h"
@@ -145,6 +147,43 @@ TEST_F(Generavimas, OtherWordsStayAsLookedUp) {
   TSakinys tuscias;
   GeneruotiSakini(aplinka, tuscias);
   EXPECT_EQ(tuscias.Kiekis(), 0);
+}
+
+// Words come with whatever features a damaged dictionary or an odd sentence gives them: every
+// mix must analyse and generate without a fault (the sanitizer build checks the reads).
+TEST_F(Generavimas, AnyWordsAndFeaturesAnalyseAndGenerateWithoutFault) {
+  ZodynoIrasas sugadintas;
+  for (auto laukas : {SkaiciausLaukas::Paradigma1, SkaiciausLaukas::Paradigma2,
+                      SkaiciausLaukas::Paradigma3, SkaiciausLaukas::Kategorija})
+    sugadintas.NustatytiSkaiciu(laukas, 1000);
+  ZodynoMazgas* blogas = aplinka.Zodynai.VartotojoZodynas.Prideti(sugadintas);
+  const char* angl[] = {"not", "to", "be", "been", "being", "is", "was", "have", "had", "do",
+                        "did", "will", "would", "won't", "didn't", "you", "they", "x"};
+  std::mt19937 atsitiktinis(1257);
+  const auto baitas = [&] { return static_cast<std::uint8_t>(atsitiktinis() % 256); };
+  for (int bandymas = 0; bandymas < 300; ++bandymas) {
+    TSakinys saltinis;
+    const int kiek = static_cast<int>(atsitiktinis() % 9);
+    for (int i = 0; i < kiek; ++i) {
+      TZodis z;
+      z.Angl = angl[atsitiktinis() % std::size(angl)];
+      z.Liet = "x";
+      z.KalbosDalis = static_cast<std::uint8_t>(atsitiktinis() % 16);
+      z.Linksnis = baitas(); z.Gimine = baitas(); z.Skaicius = baitas(); z.Laipsnis = baitas();
+      z.Laikas = baitas(); z.Nuosaka = baitas(); z.Asmuo = baitas(); z.AnglForma = baitas() % 7;
+      z.Teigiamas = baitas() % 2; z.Veikiamoji = baitas() % 2; z.Vidinis = baitas() % 2;
+      z.Nr = static_cast<int>(atsitiktinis() % 24) - 6;
+      const unsigned irasas = atsitiktinis() % 3;
+      z.Irasas = irasas == 0 ? nullptr : irasas == 1 ? blogas : Mazgas(1 + atsitiktinis() % 4);
+      saltinis.Zodziai.Prideti(z);
+    }
+    aplinka.GramatineAnalize = static_cast<std::uint8_t>(bandymas % 2);
+    TSakinys vertinys;
+    AnalizuotiSakini(aplinka, saltinis, vertinys);
+    ASSERT_EQ(vertinys.Kiekis(), saltinis.Kiekis());
+    GeneruotiSakini(aplinka, vertinys);
+    ASSERT_EQ(vertinys.Kiekis(), saltinis.Kiekis());
+  }
 }
 
 }  // namespace
