@@ -20,7 +20,8 @@ bool DaiktGrupeIskartPo(const SGList& grupes, int pries) {
   return grupes.KitaGrupe(pries, gtDaikt) == pries + 1;
 }
 
-// A noun group that no verb or preposition has taken yet.
+// A noun group that is not yet a subject, an object or a prepositional object, nor a lone
+// object pronoun.
 bool Laisva(const SGrupe& g) {
   return g.Tipas == gtDaikt && g.Funkcija != fVeiksnys && g.Funkcija != fTiesPapild &&
          g.Funkcija != fObjektoIvardis && g.Funkcija != fNetiesPapild;
