@@ -125,7 +125,8 @@ std::vector<LietuviskaForma> VisosFormos(const ZodynoIrasas& irasas) {
         break;
       }
       GiminemisIrSkaiciais(
-          Paradigma("ivardis", irasas.Paradigma1()), [&](int g, int l, int s) { return IvardzioForma(irasas, g, l, s); }, formos);
+          Paradigma("ivardis", irasas.Paradigma1()),
+          [&](int g, int l, int s) { return IvardzioForma(irasas, g, l, s); }, formos);
       break;
     case 3:
       Asmenuojamos(irasas, formos);
@@ -140,8 +141,8 @@ std::vector<LietuviskaForma> VisosFormos(const ZodynoIrasas& irasas) {
         break;
       }
       GiminemisIrSkaiciais(
-          Paradigma("skaitvardis", irasas.Paradigma1()), [&](int g, int l, int s) { return SkaitvardzioForma(irasas, g, l, s); },
-          formos);
+          Paradigma("skaitvardis", irasas.Paradigma1()),
+          [&](int g, int l, int s) { return SkaitvardzioForma(irasas, g, l, s); }, formos);
       break;
     default:
       formos.push_back({"nekaitomas", irasas.LietZodis()});

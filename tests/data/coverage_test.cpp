@@ -1,0 +1,63 @@
+// kervosta-cli coverage counts the word tokens of a text that find a translation.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "tests/data/pagrindinis_zodynas.h"
+
+namespace kervosta::duomenys {
+namespace {
+
+struct Rezultatas {
+  int Busena;
+  std::string Isvestis;
+};
+
+Rezultatas Paleisti(const std::string& argumentai) {
+  const std::string komanda =
+      KERVOSTA_BINARY_DIR "/bin/kervosta-cli coverage " + argumentai + " 2>/dev/null";
+  std::FILE* p = ::popen(komanda.c_str(), "r");
+  if (p == nullptr) return {-1, ""};
+  std::string isvestis;
+  for (int c; (c = std::fgetc(p)) != EOF;) isvestis.push_back(static_cast<char>(c));
+  const int busena = ::pclose(p);
+  return {WIFEXITED(busena) ? WEXITSTATUS(busena) : -1, isvestis};
+}
+
+std::string Laikinas(const std::string& vardas, const std::string& turinys) {
+  const std::string kelias = ::testing::TempDir() + vardas;
+  std::ofstream(kelias, std::ios::binary) << turinys;
+  return kelias;
+}
+
+TEST(Coverage, CountsWordTokensNotPunctuationOrNumbers) {
+  // I (built in), see, the, times, stop are known; zorblax and don't (a contraction translation
+  // keeps as one word) are not; 42 and the marks are not words.
+  const std::string tekstas =
+      Laikinas("coverage-zodziai.txt", "I see the zorblax, 42 times!\nDon't stop.\n");
+  const Rezultatas r =
+      Paleisti("--unknown --dictionary " + PagrindinioZodynoKelias() + " " + tekstas);
+  EXPECT_EQ(r.Busena, 0);
+  EXPECT_EQ(r.Isvestis, "words 7\nfound 5\ncoverage 71.4%\n1\tdon't\n1\tzorblax\n");
+}
+
+TEST(Coverage, ShippedDictionaryKnowsEverydayEnglish) {
+  const Rezultatas r = Paleisti("--dictionary " + PagrindinioZodynoKelias() +
+                                " " KERVOSTA_SOURCE_DIR "/data/coverage-sample-en.txt");
+  ASSERT_EQ(r.Busena, 0);
+  const std::size_t vieta = r.Isvestis.find("coverage ");
+  ASSERT_NE(vieta, std::string::npos) << r.Isvestis;
+  EXPECT_GE(std::stod(r.Isvestis.substr(vieta + 9)), 95.0) << r.Isvestis;
+}
+
+TEST(Coverage, ReportsBadUsageAndUnreadableFiles) {
+  EXPECT_EQ(Paleisti("").Busena, 1);
+  EXPECT_EQ(Paleisti("--bogus x").Busena, 1);
+  EXPECT_EQ(Paleisti(::testing::TempDir() + "nera-tokio-failo.txt").Busena, 2);
+  EXPECT_EQ(Paleisti(Laikinas("coverage-blogas.txt", "caf\xC3")).Busena, 2);
+}
+
+}  // namespace
+}  // namespace kervosta::duomenys
