@@ -56,7 +56,8 @@ void TForm1::SuderintiIrankine() {
   pabrauktas_->setChecked(sriftas.underline());
   zenklinimas_->setChecked(redaktorius->textCursor().currentList() != nullptr);
   sriftoDydis_->setValue(qRound(sriftas.pointSizeF()));
-  sriftoVardas_->setCurrentIndex(sriftoVardas_->findText(sriftas.family()));
+  const QStringList seimos = formatas.fontFamilies().toStringList();
+  sriftoVardas_->setCurrentIndex(sriftoVardas_->findText(seimos.isEmpty() ? sriftas.family() : seimos.first()));
   const Qt::Alignment lygiavimas = redaktorius->alignment() & Qt::AlignHorizontal_Mask;
   if (lygiavimas & Qt::AlignHCenter)
     centras_->setChecked(true);
