@@ -58,6 +58,7 @@ TForm2::TForm2(QWidget* savininkas)
   memo->setObjectName(QStringLiteral("Memo1"));
   memo->setReadOnly(true);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QPalette spalvos = memo->palette();
   spalvos.setColor(QPalette::Base, spalvos.color(QPalette::Button));
   memo->setPalette(spalvos);

@@ -81,16 +81,20 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   BitBtn3_ = Vardinti(new QPushButton(QStringLiteral("Išjungti vertimo koregavimą"), this), "BitBtn3");
   connect(BitBtn3_, &QPushButton::clicked, this, &TForm7::BitBtn3Click);
 
+  auto* zymes = new QHBoxLayout;
+  zymes->addWidget(Label2_);
+  zymes->addStretch();
+  zymes->addWidget(Label3_);
   auto* mygtukai = new QHBoxLayout;
-  mygtukai->addWidget(Label3_);
-  mygtukai->addStretch();
   mygtukai->addWidget(BitBtn2_);
   mygtukai->addWidget(BitBtn3_);
+  mygtukai->addStretch();
   mygtukai->addWidget(BitBtn1_);
   auto* isdestymas = new QVBoxLayout(this);
+  isdestymas->setContentsMargins(8, 8, 8, 8);
   isdestymas->addWidget(Label1_);
   isdestymas->addWidget(RichEdit1_);
-  isdestymas->addWidget(Label2_);
+  isdestymas->addLayout(zymes);
   isdestymas->addWidget(StringGrid1_, 1);
   isdestymas->addLayout(mygtukai);
 
