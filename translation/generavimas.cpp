@@ -1,5 +1,6 @@
 #include "translation/generavimas.h"
 
+#include "core/cp1257.h"
 #include "morphology/kodai.h"
 #include "morphology/vardazodziu_formos.h"
 #include "morphology/veiksmazodziu_formos.h"
@@ -7,6 +8,8 @@
 namespace kervosta {
 
 namespace {
+
+using namespace literals;
 
 // The arguments derived while walking a sentence. A word whose field is outside its range
 // leaves the value an earlier word gave: a verb governing no case (7) builds its passive
@@ -100,6 +103,30 @@ const ZodynoIrasas* VidinisIrasas(const Aplinka& aplinka, const TZodis& z) {
   return &vidiniai[static_cast<std::size_t>(z.Nr - 1)];
 }
 
+constexpr std::int32_t ButiesKategorija = 99;  // the built-in records of "be"
+
+bool ButiesForma(const Aplinka& aplinka, const TZodis& z) {
+  const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z);
+  return vidinis && vidinis->Kategorija() == ButiesKategorija;
+}
+
+// The endings build "būti" as a regular verb; its third persons are "yra" in the present and
+// "bus" in the future.
+void ButiesTreciasisAsmuo(TZodis& z, int laikas, int asmuo) {
+  if (asmuo != 3 && asmuo != 6) return;
+  if (laikas == lkEsamasis) z.Liet = "yra"_lt;
+  else if (laikas == lkBusimasis) z.Liet = "bus"_lt;
+}
+
+// "ne" fuses with the present of "būti": nesu, nesi, nėra, nesame, nesate.
+std::string Neigti(const Aplinka& aplinka, const TZodis& z) {
+  if (ButiesForma(aplinka, z)) {
+    if (z.Liet == "yra"_lt) return std::string("nėra"_lt);
+    if (z.Liet.starts_with("es")) return "n" + z.Liet;
+  }
+  return "ne" + z.Liet;
+}
+
 void Veiksmazodis(const Aplinka& aplinka, TZodis& z, DarbinesReiksmes& r) {
   if (z.Irasas || z.Vidinis == 1) {
     const int asmuo = r.Asmuo(z);
@@ -114,9 +141,13 @@ void Veiksmazodis(const Aplinka& aplinka, TZodis& z, DarbinesReiksmes& r) {
     };
     if (const ZodynoIrasas* irasas = Irasas(z)) Priskirti(z, forma(*irasas));
     // A built-in verb ("be", "have" ...) is built from its own record even when an entry is set.
-    if (const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z)) Priskirti(z, forma(*vidinis));
+    if (const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z)) {
+      Priskirti(z, forma(*vidinis));
+      if (ButiesForma(aplinka, z) && nuosaka == nTiesiogine && FormosRusis(z.AnglForma) == fAsmenuojama)
+        ButiesTreciasisAsmuo(z, laikas, asmuo);
+    }
   }
-  if (z.Teigiamas == 0) z.Liet = "ne" + z.Liet;
+  if (z.Teigiamas == 0) z.Liet = Neigti(aplinka, z);
 }
 
 }  // namespace

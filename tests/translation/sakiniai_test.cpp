@@ -54,6 +54,18 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
   for (const auto& [anglu, lietuviu] : atvejai) EXPECT_EQ(Versti(anglu), lietuviu) << anglu;
 }
 
+TEST_F(Sakiniai, BeTakesItsOwnThirdPersonsAndFusesWithNe) {
+  const std::pair<std::string_view, std::string_view> atvejai[] = {
+      {"They are boys.", "Jie yra berniukai. "},
+      {"The boy is not a teacher.", "Berniukas nėra mokytojas. "},
+      {"I am not a teacher.", "Aš nesu mokytojas. "},
+      {"We are not teachers.", "Mes nesame mokytojai. "},
+      {"The boy will be a teacher.", "Berniukas bus mokytojas. "},
+      {"I will be a teacher.", "Aš būsiu mokytojas. "},
+  };
+  for (const auto& [anglu, lietuviu] : atvejai) EXPECT_EQ(Versti(anglu), lietuviu) << anglu;
+}
+
 TEST_F(Sakiniai, NegatedBeKeepsThePredicateInTheNominative) {
   const std::string eilute = Versti("The boy is not a teacher.");
   EXPECT_NE(eilute.find(" mokytojas."), std::string::npos) << eilute;
