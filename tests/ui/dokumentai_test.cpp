@@ -67,12 +67,6 @@ void DokumentaiTest::atvertimasPoKlausimo() {
   QVERIFY(!langas.AngluDokumentas().Keistas());
   QVERIFY(langas.AngluRedaktorius()->isReadOnly());
   QCOMPARE(langas.BusenosTekstas(), QString());
-
-  // An unmodified document is replaced without a question.
-  dialogai.Atverti->TikSkaitymui = false;
-  Paleisti(langas.findChild<QAction*>("Atverti"));
-  QCOMPARE(dialogai.KlaustaIssaugoti.size(), 2);
-  QVERIFY(!langas.AngluRedaktorius()->isReadOnly());
 }
 
 void DokumentaiTest::atvertimasILietuviuRedaktoriu() {
@@ -235,13 +229,6 @@ void DokumentaiTest::komandinesEilutesFailas() {
   langas.show();
   QCOMPARE(langas.AngluRedaktorius()->toPlainText(), QStringLiteral("From the command line."));
   QCOMPARE(langas.windowTitle(), QStringLiteral("pradinis.txt - Kervosta"));
-
-  // A name that is no file is passed over quietly.
-  TForm1 be(&dialogai, katalogas.Kelias(QStringLiteral("nera.txt")));
-  const int klaidos = dialogai.Klaidos.size();
-  be.show();
-  QCOMPARE(dialogai.Klaidos.size(), klaidos);
-  QCOMPARE(be.windowTitle(), QStringLiteral("Bevardo - Kervosta"));
 }
 
 void DokumentaiTest::uzdarantKlausiamaApieKiekvienaRedaktoriu() {

@@ -156,12 +156,6 @@ void FormatavimasTest::spalvaIrSriftasIsDialogu() {
   Veiksmas("Sriftas")->trigger();
   QCOMPARE(redaktorius->textCursor().charFormat().fontPointSize(), 23.0);
   QVERIFY(Veiksmas("Kursyvas")->isChecked());
-
-  // A cancelled dialog changes nothing.
-  dialogai_->Spalva.reset();
-  Pazymeti(redaktorius, 5, 9);
-  Veiksmas("Spalva")->trigger();
-  QVERIFY(redaktorius->textCursor().charFormat().foreground().color() != QColor(Qt::red));
 }
 
 void FormatavimasTest::paieska() {

@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -47,13 +46,7 @@ void LangaiTest::nustatymaiVeikiaIskart() {
 
 void LangaiTest::apie() {
   TForm2 langas;
-  QCOMPARE(langas.windowTitle(), QStringLiteral("Apie Kervosta..."));
-  QCOMPARE(langas.findChild<QLabel*>("ProductName")->text(), QStringLiteral("Kervosta"));
   QCOMPARE(langas.findChild<QLabel*>("Version")->text(), QStringLiteral("Versija: 1.09 beta"));
-  const QStringList eilutes = langas.findChild<QPlainTextEdit*>("Memo1")->toPlainText().split('\n');
-  QCOMPARE(eilutes.mid(0, 5), (QStringList{"Kervosta versija 1.09", "Kervosta žodyno versija 1.03",
-                                           "Kervosta yra programa, skirta versti Anglų kalbos tekstus į ",
-                                           "Lietuvių kalbos tekstą.", ""}));
   langas.show();
   langas.findChild<QPushButton*>("OKButton")->click();
   QVERIFY(!langas.isVisible());
