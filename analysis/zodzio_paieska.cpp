@@ -114,7 +114,7 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
   for (std::size_t r = 0; r < zodynai.VidiniaiIrasai.size(); ++r) {
     const ZodynoIrasas& irasas = zodynai.VidiniaiIrasai[r];
     for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
-      if (irasas.Tekstas(forma.Laukas) != zodis) continue;
+      if (irasas.Vaizdas(forma.Laukas) != zodis) continue;
       RasytiVidiniVeiksmazodi(irasas, static_cast<int>(r) + 1, forma, tikslas);
       rasta = true;
     }
@@ -167,14 +167,14 @@ class IrasoTikrintojas {
     return kandidatai_[kandidatai_.Prideti(std::move(zodis))];
   }
 
-  bool BaigiasiIr(std::string_view galune, std::size_t nukirpti, const std::string& forma) const {
+  bool BaigiasiIr(std::string_view galune, std::size_t nukirpti, std::string_view forma) const {
     return zodis_.ends_with(galune) && zodis_.size() >= nukirpti &&
            zodis_.substr(0, zodis_.size() - nukirpti) == forma;
   }
 
   void Daiktavardis() {
-    const std::string angl1 = irasas_.Angl1();
-    const std::string angl3 = irasas_.Angl3();
+    const std::string_view angl1 = irasas_.Vaizdas(TekstoLaukas::Angl1);
+    const std::string_view angl3 = irasas_.Vaizdas(TekstoLaukas::Angl3);
     const std::int32_t skaiciavimas = irasas_.Paradigma3();
     const std::uint8_t vardoSkaicius = skaiciavimas == 2 ? 1 : 0;
     const std::uint8_t daugSkaicius = skaiciavimas == 0 || skaiciavimas == 2 ? 1 : 0;
@@ -202,7 +202,7 @@ class IrasoTikrintojas {
   }
 
   void Ivardis() {
-    if (zodis_ != irasas_.Angl1()) return;
+    if (zodis_ != irasas_.Vaizdas(TekstoLaukas::Angl1)) return;
     TZodis& z = Naujas(Pataikymas::Ivardis);
     z.KalbosDalis = dIvardis;
     z.Linksnis = 0;
@@ -213,7 +213,7 @@ class IrasoTikrintojas {
 
   void Veiksmazodis() {
     for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
-      if (zodis_ != irasas_.Tekstas(forma.Laukas)) continue;
+      if (zodis_ != irasas_.Vaizdas(forma.Laukas)) continue;
       TZodis& z = Naujas(forma.Rusis);
       z.KalbosDalis = dVeiksmazodis;
       z.Gimine = 0;
@@ -234,7 +234,7 @@ class IrasoTikrintojas {
         {TekstoLaukas::Angl4, Pataikymas::BudvAuksciausiasis},
     };
     for (std::uint8_t laipsnis = 0; laipsnis < 3; ++laipsnis) {
-      if (zodis_ != irasas_.Tekstas(laipsniai[laipsnis].first)) continue;
+      if (zodis_ != irasas_.Vaizdas(laipsniai[laipsnis].first)) continue;
       TZodis& z = Naujas(laipsniai[laipsnis].second);
       z.KalbosDalis = dBudvardis;
       z.Linksnis = 0;
@@ -246,11 +246,11 @@ class IrasoTikrintojas {
 
   void Skaitvardis() {
     Pataikymas rusis;
-    if (zodis_ == irasas_.Angl1())
+    if (zodis_ == irasas_.Vaizdas(TekstoLaukas::Angl1))
       rusis = Pataikymas::SkaitvVienaskaita;
-    else if (zodis_ == irasas_.Angl3())
+    else if (zodis_ == irasas_.Vaizdas(TekstoLaukas::Angl3))
       rusis = Pataikymas::SkaitvSkaitmenys;
-    else if (zodis_ == irasas_.Angl2())
+    else if (zodis_ == irasas_.Vaizdas(TekstoLaukas::Angl2))
       rusis = Pataikymas::SkaitvDaugiskaita;
     else
       return;
@@ -263,7 +263,7 @@ class IrasoTikrintojas {
   }
 
   void Kita() {
-    if (zodis_ != irasas_.Angl1()) return;
+    if (zodis_ != irasas_.Vaizdas(TekstoLaukas::Angl1)) return;
     TZodis& z = Naujas(Pataikymas::Kita);
     const std::int32_t kodas = irasas_.DaliesKodas();
     if (kodas >= 1 && kodas <= 15) z.KalbosDalis = static_cast<std::uint8_t>(kodas - 1);

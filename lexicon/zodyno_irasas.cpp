@@ -23,10 +23,10 @@ void ZodynoIrasas::NustatytiSkaiciu(SkaiciausLaukas laukas, std::int32_t reiksme
   for (std::size_t i = 0; i < 4; ++i) baitai_[pos + i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 
-std::string ZodynoIrasas::Tekstas(TekstoLaukas laukas) const {
+std::string_view ZodynoIrasas::Vaizdas(TekstoLaukas laukas) const {
   const auto pos = static_cast<std::size_t>(laukas);
   const std::size_t ilgis = std::min<std::size_t>(baitai_[pos], TekstoTalpa);
-  return std::string(reinterpret_cast<const char*>(&baitai_[pos + 1]), ilgis);
+  return std::string_view(reinterpret_cast<const char*>(&baitai_[pos + 1]), ilgis);
 }
 
 void ZodynoIrasas::NustatytiTeksta(TekstoLaukas laukas, std::string_view tekstas) {

@@ -54,7 +54,9 @@ class ZodynoIrasas {
 
   std::int32_t Skaicius(SkaiciausLaukas laukas) const;
   void NustatytiSkaiciu(SkaiciausLaukas laukas, std::int32_t reiksme);
-  std::string Tekstas(TekstoLaukas laukas) const;
+  std::string Tekstas(TekstoLaukas laukas) const { return std::string(Vaizdas(laukas)); }
+  // The field's text in place, valid while the record lives; lookup compares through it.
+  std::string_view Vaizdas(TekstoLaukas laukas) const;
   // Stores at most the first 32 bytes; the rest of the field is zeroed.
   void NustatytiTeksta(TekstoLaukas laukas, std::string_view tekstas);
 
