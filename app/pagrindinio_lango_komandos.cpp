@@ -74,8 +74,8 @@ void TForm1::Pabaiga() {
   try {
     IssaugotiPagrindiniZodyna(aplinka_.Zodynai);
   } catch (const FailoKlaida& klaida) {
-    dialogai_->RodytiKlaida(QStringLiteral("%1: %2").arg(QString::fromUtf8(PagrindinioZodynoFailas),
-                                                          QString::fromUtf8(klaida.what())));
+    dialogai_->RodytiKlaida(QStringLiteral("Nepavyko išsaugoti žodyno „%1“: %2")
+                                .arg(PagrindinioZodynoKelias(), QString::fromUtf8(klaida.what())));
     return;
   }
   close();

@@ -81,8 +81,8 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
   try {
     IkeltiPagrindiniZodyna(aplinka_.Zodynai);
   } catch (const FailoKlaida& klaida) {
-    dialogai_->RodytiKlaida(QStringLiteral("%1: %2").arg(QString::fromUtf8(PagrindinioZodynoFailas),
-                                                          QString::fromUtf8(klaida.what())));
+    dialogai_->RodytiKlaida(QStringLiteral("Nepavyko įkelti žodyno „%1“: %2")
+                                .arg(PagrindinioZodynoKelias(), QString::fromUtf8(klaida.what())));
   }
 }
 
@@ -113,6 +113,11 @@ void TForm1::SukurtiRedaktorius() {
     connect(redaktorius, &QTextEdit::cursorPositionChanged, this, &TForm1::PasikeitePazymejimas);
     connect(redaktorius, &QTextEdit::selectionChanged, this, &TForm1::PasikeitePazymejimas);
   }
+}
+
+QString TForm1::PagrindinioZodynoKelias() const {
+  const auto kelias = aplinka_.Zodynai.ProgramosKatalogas / PagrindinioZodynoFailas;
+  return QString::fromStdU16String(kelias.u16string());
 }
 
 QString TForm1::BusenosTekstas() const { return busena_->text(); }

@@ -92,6 +92,7 @@ class TForm1 : public QMainWindow {
   // "%s - %s": the English document's file name and the program's name.
   void RodytiAntraste();
   void RasytiBusena(const QString& tekstas);
+  QString PagrindinioZodynoKelias() const;
 
   // Formatting of the active editor: the selection when there is one, else what is typed next.
   void KeistiFormata(const QTextCharFormat& formatas);
