@@ -250,6 +250,8 @@ void TForm1::SukurtiIrankines() {
   sriftoDydis_->setObjectName(QStringLiteral("FontSize"));
   sriftoDydis_->setRange(0, 999);
   sriftoDydis_->setValue(8);
+  // A typed size applies once it is complete, not at every digit.
+  sriftoDydis_->setKeyboardTracking(false);
   sriftoDydis_->setToolTip(QStringLiteral("Dydis"));
   antra->addWidget(sriftoDydis_);
   antra->addActions({pusjuodis_, kursyvas_, pabrauktas_, zenklinimas_});
