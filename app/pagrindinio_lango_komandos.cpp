@@ -16,7 +16,11 @@
 
 namespace kervosta {
 
-void TForm1::Naujas() { komandos_.Naujas(AktyvusDokumentas()); }
+void TForm1::Naujas() {
+  komandos_.Naujas(AktyvusDokumentas());
+  // Read-only belonged to the file that was open; a new document is for typing.
+  Aktyvus()->setReadOnly(false);
+}
 
 void TForm1::Atverti() {
   bool tikSkaitymui = false;

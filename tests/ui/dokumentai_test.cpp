@@ -67,6 +67,8 @@ void DokumentaiTest::atvertimasPoKlausimo() {
   QVERIFY(!langas.AngluDokumentas().Keistas());
   QVERIFY(langas.AngluRedaktorius()->isReadOnly());
   QCOMPARE(langas.BusenosTekstas(), QString());
+  Paleisti(langas.findChild<QAction*>("Naujas"));
+  QVERIFY(!langas.AngluRedaktorius()->isReadOnly());
 }
 
 void DokumentaiTest::atvertimasILietuviuRedaktoriu() {
