@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 
 #include "morphology/kodai.h"
 #include "morphology/veiksmazodziu_galunes.h"
@@ -22,18 +23,24 @@ struct Kamienai {
   int BusimojoKlase;
 };
 
+// One cell of a table; every caller has checked its codes, and the index is checked once more.
+Gabalas Langelis(std::span<const std::string_view> lentele, std::size_t i) {
+  if (i >= lentele.size()) return std::nullopt;
+  return lentele[i];
+}
+
 // The ending of a verb table for a class row and a person 1..6.
 template <std::size_t N>
 Gabalas AsmensGalune(const std::array<std::string_view, N>& lentele, int klase, int asmuo) {
   constexpr std::size_t klasiu = N / AsmenuSkaicius;
   if (klase < 0 || static_cast<std::size_t>(klase) >= klasiu) return std::nullopt;
   if (asmuo < 1 || asmuo > AsmenuSkaicius) return std::nullopt;
-  return lentele[static_cast<std::size_t>(AsmenuSkaicius * klase + asmuo - 1)];
+  return Langelis(lentele, static_cast<std::size_t>(AsmenuSkaicius * klase + asmuo - 1));
 }
 
 Gabalas BendratiesGalune(int klase) {
   if (klase < 0 || klase >= BusimojoLaikoKlasiu) return std::nullopt;
-  return BendratiesGalunes[static_cast<std::size_t>(klase)];
+  return Langelis(BendratiesGalunes, static_cast<std::size_t>(klase));
 }
 
 // The ending of a participle table for a gender half, a number and a case.
@@ -42,8 +49,8 @@ Gabalas DalyvioGalune(const std::array<std::string_view, DalyvioGaluniu>& lentel
   if (gimine != dgVyriska && gimine != dgMoteriska) return std::nullopt;
   if (skaicius != skVienaskaita && skaicius != skDaugiskaita) return std::nullopt;
   if (linksnis < lVardininkas || linksnis > LinksniuSkaicius) return std::nullopt;
-  return lentele[static_cast<std::size_t>(12 * gimine + LinksniuSkaicius * (skaicius - 1) +
-                                          linksnis - 1)];
+  return Langelis(lentele, static_cast<std::size_t>(12 * gimine + LinksniuSkaicius * (skaicius - 1) +
+                                                  linksnis - 1));
 }
 
 // The pieces joined, or no form when any piece is missing.
