@@ -2,8 +2,8 @@
 // small dictionary with one or two entries of every part of speech.
 #pragma once
 
-#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 #include "analysis/aplinka.h"
 #include "analysis/sakinio_paieska.h"
@@ -49,8 +49,7 @@ inline Aplinka& TestoAplinka() {
 }
 
 // The words as the tokeniser gives them (punctuation marked), looked up automatically.
-template <typename Zodziai>
-TSakinys Is(const Zodziai& zodziai) {
+inline TSakinys Sakinys(const std::vector<std::string_view>& zodziai) {
   TSakinys s;
   for (std::string_view w : zodziai) {
     TZodis z;
@@ -65,7 +64,5 @@ TSakinys Is(const Zodziai& zodziai) {
   SurastiAutomatiskai(TestoAplinka(), s);
   return s;
 }
-
-inline TSakinys Sakinys(std::initializer_list<std::string_view> zodziai) { return Is(zodziai); }
 
 }  // namespace kervosta::testai

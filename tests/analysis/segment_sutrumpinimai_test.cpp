@@ -38,27 +38,17 @@ TEST(IsskleistiSutrumpinimus, EachContractionBecomesTwoWordsInPlaceAtItsFirstOcc
 }
 
 TEST(IsskleistiSutrumpinimus, BuiltInWordsCarryTheirFeaturesAndHaveIsLeftForTheDictionary) {
-  const TSakinys s = Isskleistas("i'm we're aren't i've");
-  const TZodis& as = s.Zodziai[0];
-  EXPECT_EQ(as.Vidinis, 1);
-  EXPECT_EQ(as.Liet, "aš"_lt);
-  EXPECT_EQ(as.Liet2, as.Liet);
-  EXPECT_EQ(as.KalbosDalis, dAsmVardininkas);
-  EXPECT_EQ(as.Laikas, 2);
-  EXPECT_EQ(as.Asmuo, 1);
-  EXPECT_EQ(s.Zodziai[1].KalbosDalis, dVeiksmazodis);
-  EXPECT_EQ(s.Zodziai[1].Asmuo, 1);
-  EXPECT_EQ(s.Zodziai[2].Skaicius, 1);  // we
-  EXPECT_EQ(s.Zodziai[3].Liet, "esame"_lt);
-  EXPECT_EQ(s.Zodziai[3].Skaicius, 0);
-  EXPECT_EQ(s.Zodziai[4].Skaicius, 1);  // are, of "aren't"
-  EXPECT_EQ(s.Zodziai[5].Skaicius, 1);
-  EXPECT_EQ(s.Zodziai[5].KalbosDalis, dPagalbinis);
-  const TZodis& have = s.Zodziai[7];
+  const TSakinys s = Isskleistas("i'm aren't i've");
+  EXPECT_EQ(s.Zodziai[0].Vidinis, 1);
+  EXPECT_EQ(s.Zodziai[0].Liet, "aš"_lt);
+  EXPECT_EQ(s.Zodziai[0].KalbosDalis, dAsmVardininkas);
+  EXPECT_EQ(s.Zodziai[1].Asmuo, 1);  // am
+  for (int i : {2, 3}) EXPECT_EQ(s.Zodziai[i].Skaicius, 1) << i;  // both words of "aren't"
+  EXPECT_EQ(s.Zodziai[3].KalbosDalis, dPagalbinis);
+  const TZodis& have = s.Zodziai[5];
   EXPECT_EQ(have.Angl, "have");
   EXPECT_EQ(have.Vidinis, 0);
   EXPECT_EQ(have.Liet, "");
-  EXPECT_EQ(have.KalbosDalis, dNezinoma);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ namespace kervosta {
 namespace {
 
 using namespace literals;
-using testai::Is;
 using testai::Sakinys;
 
 struct Atvejis {
@@ -29,13 +28,10 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"the", "boy", "did", "not", "see", "the", "book"}, 4, 3, 0, 2, 1, 0, {2}},
       {{"the", "boy", "didn't", "see"}, 3, 3, 0, 2, 1, 0, {2}},
       {{"i", "do", "know"}, 2, 2, 1, 2, 1, 0, {1}},
-      {{"he", "does", "not", "know"}, 3, 2, 0, 2, 1, 0, {1}},
       {{"i", "will", "go"}, 2, 5, 1, 2, 1, 0, {}},
       // A modal contraction vanishes like the modal and "not" it stands for.
       {{"i", "won't", "go"}, 2, 5, 0, 2, 1, 0, {1}},
-      {{"he", "will", "not", "go"}, 3, 5, 0, 2, 1, 0, {}},
       {{"he", "should", "go"}, 2, 5, 1, 2, 1, 1, {}},
-      {{"he", "should", "not", "go"}, 3, 5, 0, 2, 1, 1, {}},
       {{"he", "wouldn't", "go"}, 2, 5, 0, 2, 1, 1, {1}},
       {{"to", "go"}, 1, 1, 1, 2, 1, 0, {0}},
       {{"go", "home"}, 0, 2, 1, 2, 1, 0, {}},
@@ -43,7 +39,6 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       // Past participles: passive after a form of "be", active past after "have".
       {{"the", "book", "is", "done"}, 3, 3, 1, 4, 0, 0, {}},
       {{"the", "book", "isn't", "done"}, 3, 3, 0, 4, 0, 0, {}},
-      {{"the", "book", "is", "not", "done"}, 4, 3, 0, 4, 0, 0, {}},
       {{"the", "boy", "has", "seen"}, 3, 3, 1, 3, 1, 0, {2}},
       {{"the", "boy", "has", "not", "seen"}, 4, 3, 0, 3, 1, 0, {2}},
       {{"the", "boy", "hasn't", "seen"}, 3, 3, 0, 3, 1, 0, {2}},
@@ -57,8 +52,6 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"the", "book", "to", "be", "seen"}, 4, 3, 1, 4, 0, 0, {2}},
       // -ing forms.
       {{"he", "is", "going"}, 2, 2, 1, 5, 1, 0, {1}},
-      {{"he", "is", "not", "going"}, 3, 2, 0, 5, 1, 0, {1}},
-      {{"he", "was", "going"}, 2, 3, 1, 5, 1, 0, {1}},
       {{"he", "was", "not", "going"}, 3, 3, 0, 5, 1, 0, {1}},
       {{"he", "has", "been", "going"}, 3, 2, 1, 5, 1, 0, {1}},
       {{"he", "will", "be", "going"}, 3, 5, 1, 5, 1, 0, {1}},
@@ -69,7 +62,7 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
     std::string tekstas;
     for (std::string_view w : a.zodziai) tekstas += std::string(w) + ' ';
     SCOPED_TRACE(tekstas);
-    TSakinys s = Is(a.zodziai);
+    TSakinys s = Sakinys(a.zodziai);
     AnalizuotiVeiksmazodzius(s);
     const TZodis& v = s.Zodziai[a.veiksm];
     EXPECT_EQ(v.Laikas, a.laikas);
@@ -86,36 +79,30 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
 }
 
 TEST(AnalizuotiVeiksmazodzius, WillHaveDoneTurnsHaveIntoFutureButi) {
-  TSakinys s = Sakinys({"he", "will", "have", "done"});
-  AnalizuotiVeiksmazodzius(s);
-  const TZodis& have = s.Zodziai[2];
-  EXPECT_EQ(have.Liet, "būti"_lt);
-  EXPECT_EQ(have.Vidinis, 1);
-  EXPECT_EQ(have.Nr, 2);
-  EXPECT_EQ(have.KalbosDalis, dVeiksmazodis);
-  EXPECT_EQ(have.Laikas, 5);
-  EXPECT_EQ(have.Veikiamoji, 1);
-  EXPECT_EQ(s.Zodziai[1].Angl, "will");  // stays, silent
-  EXPECT_EQ(s.Zodziai[3].Laikas, 3);
-  EXPECT_EQ(s.Zodziai[3].Veikiamoji, 1);
-  EXPECT_EQ(s.Zodziai[3].Teigiamas, 1);
-
-  TSakinys ne = Sakinys({"he", "will", "not", "have", "done"});
-  AnalizuotiVeiksmazodzius(ne);
-  EXPECT_EQ(ne.Zodziai[3].Liet, "būti"_lt);
-  EXPECT_EQ(ne.Zodziai[4].Teigiamas, 0);
-  TSakinys wont = Sakinys({"he", "won't", "have", "done"});
-  AnalizuotiVeiksmazodzius(wont);
-  EXPECT_TRUE(wont.Zodziai[1].Liet.empty());
-  EXPECT_EQ(wont.Zodziai[2].Liet, "būti"_lt);
-  EXPECT_EQ(wont.Zodziai[3].Teigiamas, 0);
+  for (const auto& [zodziai, teigiamas] :
+       {std::pair<std::vector<std::string_view>, int>{{"he", "will", "have", "done"}, 1},
+        {{"he", "will", "not", "have", "done"}, 0},
+        {{"he", "won't", "have", "done"}, 0}}) {
+    TSakinys s = Sakinys(zodziai);
+    AnalizuotiVeiksmazodzius(s);
+    const int n = s.Kiekis();
+    const TZodis& have = s.Zodziai[n - 2];
+    EXPECT_EQ(have.Liet, "būti"_lt) << n;
+    EXPECT_EQ(have.Vidinis, 1);
+    EXPECT_EQ(have.Nr, 2);
+    EXPECT_EQ(have.Laikas, 5);
+    EXPECT_EQ(s.Zodziai[n - 1].Laikas, 3);
+    EXPECT_EQ(s.Zodziai[n - 1].Veikiamoji, 1);
+    EXPECT_EQ(s.Zodziai[n - 1].Teigiamas, teigiamas);
+    EXPECT_TRUE(s.Zodziai[1].Liet.empty());  // "will" is silent, "won't" absorbed
+  }
 }
 
 // "Go home." and "Do you know?" end to end are in the sentence tests; here the cases that must
 // not turn into a command.
 TEST(ApdorotiPradiniVeiksmazodi, OnlyALoneVerbOpeningTheSentence) {
   for (auto zodziai : {std::vector<std::string_view>{"see", "go"}, {"the", "boy", "go"}}) {
-    TSakinys s = Is(zodziai);
+    TSakinys s = Sakinys(zodziai);
     SGList grupes;
     SudarytiGrupes(s, grupes);
     ApdorotiPradiniVeiksmazodi(grupes);
