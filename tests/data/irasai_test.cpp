@@ -19,48 +19,40 @@ bool Tarp(std::int32_t reiksme, std::int32_t nuo, std::int32_t iki) {
   return reiksme >= nuo && reiksme <= iki;
 }
 
-// The field rules of one part of speech; returns what is wrong, or nothing.
+// What is wrong with the English forms and the codes of an entry, or "". Paradigms and stem
+// classes out of range are left to the spelling test, where such an entry yields no forms.
 std::string Patikrinti(const ZodynoIrasas& r) {
-  const bool anglOk = !r.Angl1().empty();
+  if (r.Angl1().empty()) return "no headword";
   switch (r.DaliesKodas()) {
-    case 1:
-      if (!Tarp(r.AnglSkaicius(), 0, 2) || !Tarp(r.Paradigma1(), 0, 16) ||
-          !Tarp(r.Paradigma2(), 0, 2) || !Tarp(r.Paradigma3(), 0, 2) || !Tarp(r.Kategorija(), 0, 7))
-        return "noun code out of range";
+    case 1:  // `AnglSkaicius` 0: both numbers, so the plural is a form of its own
       if (r.Angl2() != r.Angl1()) return "noun singular differs from headword";
-      if (r.AnglSkaicius() != 0 && r.Angl3() != r.Angl1()) return "one-number noun with a plural";
-      if (r.AnglSkaicius() == 0 && r.Angl3().empty()) return "noun of two numbers without plural";
-      return anglOk ? "" : "no headword";
+      if (r.AnglSkaicius() == 0 ? r.Angl3().empty() : r.Angl3() != r.Angl1())
+        return "noun plural does not fit its numbers";
+      return Tarp(r.AnglSkaicius(), 0, 2) && Tarp(r.Kategorija(), 0, 7) ? "" : "noun codes";
     case 2:
-      if (r.Paradigma3() == 1) return Tarp(r.Paradigma1(), 0, 6) ? "" : "pronoun paradigm";
-      if (r.Paradigma3() != 0 || r.Paradigma1() != -1) return "undeclined pronoun codes";
-      return r.Kamienas() == r.LietZodis() ? "" : "undeclined pronoun text differs from its stem";
+      return r.Paradigma3() == 1 ||
+                     (r.Paradigma3() == 0 && r.Paradigma1() == -1 && r.Kamienas() == r.LietZodis())
+                 ? ""
+                 : "undeclined pronoun codes or text";
     case 3:
       if (r.Angl2().empty() || r.Angl3().empty() || r.Angl4().empty() || r.Angl5().empty())
         return "verb without all five English forms";
       if (!Tarp(r.Pozymis(), 0, 1) || r.AnglSkaicius() != r.Pozymis()) return "regular flag";
-      if (r.Kamienas().empty() || r.EsamasKamienas().empty() || r.ButasKamienas().empty())
-        return "verb without its three stems";
-      if (!Tarp(r.Paradigma1(), 0, 7) || !Tarp(r.Paradigma2(), 0, 3) ||
-          !Tarp(r.Paradigma3(), 0, 2) || !Tarp(r.Klausimas(), 0, 6) || !Tarp(r.Kategorija(), 0, 3))
-        return "verb code out of range";
-      return anglOk ? "" : "no infinitive";
-    case 5:
+      return Tarp(r.Klausimas(), 0, 6) && Tarp(r.Kategorija(), 0, 3) ? "" : "verb codes";
+    case 5:  // `Pozymis` 1: compared with more and most
       if (r.Angl2() != r.Angl1()) return "adjective second form differs from the positive";
-      if (r.Pozymis() == 1 && !(r.Angl3().empty() && r.Angl4().empty()))
-        return "more/most adjective with its own comparative";
-      if (r.Pozymis() == 0 && (r.Angl3().empty() || r.Angl4().empty()))
-        return "adjective without comparative or superlative";
-      return Tarp(r.Paradigma1(), 0, 4) && Tarp(r.Paradigma2(), 0, 3) ? "" : "adjective paradigm";
+      if (r.Pozymis() == 1)
+        return r.Angl3().empty() && r.Angl4().empty() ? "" : "more/most degrees";
+      return !r.Angl3().empty() && !r.Angl4().empty() ? "" : "no comparative or superlative";
     case 13: {
-      if (r.Paradigma1() != r.Paradigma2()) return "numeral paradigms differ";
-      const bool kiekinis = r.Kategorija() == 0;
-      const bool kelintinis = r.Kategorija() == 1;
-      if (!(kiekinis && Tarp(r.Paradigma1(), -1, 6)) && !(kelintinis && Tarp(r.Paradigma1(), 0, 1)))
-        return "numeral kind or paradigm";
       static const std::regex skaitmenys("[0-9]+(st|nd|rd|th)?");
       if (!std::regex_match(r.Angl3(), skaitmenys)) return "numeral digits";
-      return Tarp(r.Paradigma3(), 0, 6) ? "" : "numeral question";
+      const bool kiekinis = r.Kategorija() == 0 && Tarp(r.Paradigma1(), -1, 6);
+      const bool kelintinis = r.Kategorija() == 1 && Tarp(r.Paradigma1(), 0, 1);
+      return (kiekinis || kelintinis) && r.Paradigma1() == r.Paradigma2() &&
+                     Tarp(r.Paradigma3(), 0, 6)
+                 ? ""
+                 : "numeral codes";
     }
     default:
       if (!r.Angl2().empty() || !r.Angl3().empty()) return "uninflected word with more forms";
@@ -69,23 +61,12 @@ std::string Patikrinti(const ZodynoIrasas& r) {
 }
 
 TEST(Irasai, EveryEntryIsWhatTheEditorSaves) {
-  const auto& irasai = PagrindiniaiIrasai();
-  ASSERT_GE(irasai.size(), 2500u);
-  for (const ZodynoIrasas& r : irasai) {
+  ASSERT_GE(PagrindiniaiIrasai().size(), 2500u);
+  for (const ZodynoIrasas& r : PagrindiniaiIrasai()) {
     EXPECT_EQ(Patikrinti(r), "") << Pavadinimas(r);
     // The editor stores the citation form built from the stem and paradigms.
     EXPECT_EQ(IUtf8(r.LietZodis()), IUtf8(CitavimoForma(r))) << Pavadinimas(r);
-    EXPECT_TRUE(r.LietZodis().size() <= ZodynoIrasas::TekstoTalpa) << Pavadinimas(r);
   }
-}
-
-TEST(Irasai, EveryPartOfSpeechOfTheClosedClassesIsThere) {
-  std::map<std::int32_t, int> kiekiai;
-  for (const ZodynoIrasas& r : PagrindiniaiIrasai()) ++kiekiai[r.DaliesKodas()];
-  // Nouns, pronouns, verbs, adverbs, adjectives, determiners, prepositions, conjunctions and
-  // numerals, the last with 1-20, the tens, hundred, thousand, million and their ordinals.
-  for (std::int32_t kodas : {1, 2, 3, 4, 5, 7, 8, 10, 13}) EXPECT_GT(kiekiai[kodas], 0) << kodas;
-  EXPECT_GE(kiekiai[13], 50);
 }
 
 TEST(Irasai, NoTwoEntriesAreAnalogous) {
@@ -106,7 +87,7 @@ TEST(Irasai, EveryEnglishFormIsALowerCaseEnglishWord) {
     const std::string formos[] = {r.Angl1(), r.Angl2(), r.Angl3(), r.Angl4(), r.Angl5()};
     for (std::size_t i = 0; i < std::size(formos); ++i) {
       const std::string& forma = formos[i];
-      if (forma.empty() || (r.DaliesKodas() == 13 && i == 2)) continue;
+      if (forma.empty() || (r.DaliesKodas() == 13 && i == 2)) continue;  // a numeral's digits
       // Lookup lower-cases the text, so a capital in an entry would never be found.
       EXPECT_EQ(forma, AnglMazosiomis(forma)) << Pavadinimas(r);
       std::string didziaja = forma;  // proper nouns are listed capitalised

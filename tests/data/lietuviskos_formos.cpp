@@ -10,35 +10,30 @@ namespace {
 
 using Formos = std::vector<LietuviskaForma>;
 
-// The numbers a noun entry allows: `Paradigma3` 1 singular only, 2 plural only.
-std::vector<int> Skaiciai(const ZodynoIrasas& irasas) {
-  if (irasas.Paradigma3() == 1) return {skVienaskaita};
-  if (irasas.Paradigma3() == 2) return {skDaugiskaita};
-  return {skVienaskaita, skDaugiskaita};
-}
-
-// Nominal kinds name their paradigm ("daiktavardis-p12"), so that a limit of one paradigm's
-// endings can be listed once.
-std::string Paradigma(const char* rusis, std::int32_t paradigma) {
-  return std::string(rusis) + "-p" + std::to_string(paradigma);
+// Nominal kinds end in the paradigm ("daiktavardis-p12") and verb kinds in the class of the stem
+// the form grows from ("-e" present, "-b" past, "-f" future), so that a limit of one paradigm's
+// or class's endings is listed once among the exceptions.
+std::string Su(const std::string& rusis, char raide, std::int32_t numeris) {
+  return rusis + "-" + raide + std::to_string(numeris);
 }
 
 void Daiktavardis(const ZodynoIrasas& irasas, Formos& formos) {
-  const std::string rusis = Paradigma("daiktavardis", irasas.Paradigma1());
-  for (int skaicius : Skaiciai(irasas))
+  std::vector<int> skaiciai{skVienaskaita, skDaugiskaita};
+  if (irasas.Paradigma3() == 1) skaiciai = {skVienaskaita};
+  if (irasas.Paradigma3() == 2) skaiciai = {skDaugiskaita};
+  for (int skaicius : skaiciai)
     for (int linksnis = 1; linksnis <= DaiktavardzioLinksniu; ++linksnis)
-      formos.push_back({rusis, DaiktavardzioForma(irasas, linksnis, skaicius)});
+      formos.push_back({Su("daiktavardis", 'p', irasas.Paradigma1()),
+                        DaiktavardzioForma(irasas, linksnis, skaicius)});
 }
 
 void Budvardis(const ZodynoIrasas& irasas, Formos& formos) {
   const bool laipsniai = !irasas.Angl3().empty() || !irasas.Angl4().empty();
   for (int laipsnis = lpNelyginamasis; laipsnis <= (laipsniai ? lpAuksciausiasis : 0); ++laipsnis)
     for (int gimine : {bgVyriska, bgMoteriska}) {
-      // The positive names the paradigm of its gender: "budvardis-v4", "budvardis-m2".
-      const std::string rusis =
-          laipsnis != lpNelyginamasis ? std::string("budvardis-laipsnis")
-          : gimine == bgVyriska       ? "budvardis-v" + std::to_string(irasas.Paradigma1())
-                                      : "budvardis-m" + std::to_string(irasas.Paradigma2());
+      const std::string rusis = laipsnis != lpNelyginamasis ? std::string("budvardis-laipsnis")
+                                : gimine == bgVyriska ? Su("budvardis", 'v', irasas.Paradigma1())
+                                                      : Su("budvardis", 'm', irasas.Paradigma2());
       for (int skaicius : {skVienaskaita, skDaugiskaita})
         for (int linksnis = 1; linksnis <= LinksniuSkaicius; ++linksnis)
           formos.push_back({rusis, BudvardzioForma(irasas, gimine, linksnis, skaicius, laipsnis)});
@@ -53,45 +48,30 @@ void GiminemisIrSkaiciais(const std::string& rusis, Statytojas statyti, Formos& 
         formos.push_back({rusis, statyti(gimine, linksnis, skaicius)});
 }
 
-Forma Veiksm(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka) {
-  return VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, lVardininkas, dgVyriska,
-                            skVienaskaita, fAsmenuojama, true);
-}
-
-// A verb form's kind names the class of the stem it grows from: "-e" the present class, "-b"
-// the past class, "-f" the future class (the infinitive stem's), so that a limit of one class's
-// endings can be listed once.
-struct Klases {
-  std::string E, B, F;
-  explicit Klases(const ZodynoIrasas& irasas)
-      : E("-e" + std::to_string(irasas.Paradigma1())),
-        B("-b" + std::to_string(irasas.Paradigma2())),
-        F("-f" + std::to_string(irasas.Paradigma3())) {}
-};
-
-void Asmenuojamos(const ZodynoIrasas& irasas, Formos& formos) {
-  const Klases k(irasas);
+void Veiksmazodis(const ZodynoIrasas& irasas, Formos& formos) {
+  const std::string e = Su("", 'e', irasas.Paradigma1()), b = Su("", 'b', irasas.Paradigma2()),
+                    f = Su("", 'f', irasas.Paradigma3());
+  const auto asmenuojama = [&](int asmuo, int laikas, int nuosaka) {
+    return VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, lVardininkas, dgVyriska,
+                              skVienaskaita, fAsmenuojama, true);
+  };
   for (int asmuo = 1; asmuo <= AsmenuSkaicius; ++asmuo) {
-    formos.push_back({"esamasis" + k.E, Veiksm(irasas, asmuo, lkEsamasis, nTiesiogine)});
-    formos.push_back({"butasis" + k.B, Veiksm(irasas, asmuo, lkButasisKartinis, nTiesiogine)});
-    formos.push_back({"dazninis" + k.F, Veiksm(irasas, asmuo, lkButasisDazninis, nTiesiogine)});
-    formos.push_back({"busimasis" + k.F, Veiksm(irasas, asmuo, lkBusimasis, nTiesiogine)});
-    formos.push_back({"tariamoji" + k.F, Veiksm(irasas, asmuo, lkEsamasis, nTariamoji)});
+    formos.push_back({"esamasis" + e, asmenuojama(asmuo, lkEsamasis, nTiesiogine)});
+    formos.push_back({"butasis" + b, asmenuojama(asmuo, lkButasisKartinis, nTiesiogine)});
+    formos.push_back({"dazninis" + f, asmenuojama(asmuo, lkButasisDazninis, nTiesiogine)});
+    formos.push_back({"busimasis" + f, asmenuojama(asmuo, lkBusimasis, nTiesiogine)});
+    formos.push_back({"tariamoji" + f, asmenuojama(asmuo, lkEsamasis, nTariamoji)});
     if (asmuo == 1) continue;
     const bool tegul = asmuo == 3 || asmuo == 6;
-    formos.push_back({tegul ? "liepiamoji-tegul" + k.E : "liepiamoji" + k.F,
-                      Veiksm(irasas, asmuo, lkEsamasis, nLiepiamoji)});
+    formos.push_back({tegul ? "liepiamoji-tegul" + e : "liepiamoji" + f,
+                      asmenuojama(asmuo, lkEsamasis, nLiepiamoji)});
   }
-  formos.push_back({"bendratis" + k.F, Veiksm(irasas, 1, lkBendratis, nTiesiogine)});
-}
+  formos.push_back({"bendratis" + f, asmenuojama(1, lkBendratis, nTiesiogine)});
 
-void Dalyviai(const ZodynoIrasas& irasas, Formos& formos) {
-  const Klases k(irasas);
-  const std::string veikiamieji[] = {"", "dalyvis-veik-esamasis" + k.E,
-                                     "dalyvis-veik-butasis" + k.B, "dalyvis-veik-dazninis" + k.F,
-                                     "dalyvis-veik-busimasis" + k.F};
-  const std::string neveikiamieji[] = {"", "dalyvis-neveik-esamasis" + k.E,
-                                       "dalyvis-neveik-butasis" + k.F};
+  const std::string veikiamieji[] = {"", "dalyvis-veik-esamasis" + e, "dalyvis-veik-butasis" + b,
+                                     "dalyvis-veik-dazninis" + f, "dalyvis-veik-busimasis" + f};
+  const std::string neveikiamieji[] = {"", "dalyvis-neveik-esamasis" + e,
+                                       "dalyvis-neveik-butasis" + f};
   for (int gimine : {dgVyriska, dgMoteriska})
     for (int skaicius : {skVienaskaita, skDaugiskaita})
       for (int linksnis = 1; linksnis <= LinksniuSkaicius; ++linksnis) {
@@ -101,47 +81,37 @@ void Dalyviai(const ZodynoIrasas& irasas, Formos& formos) {
                             VeiksmazodzioForma(irasas, linksnis, laikas, nTiesiogine, lVardininkas,
                                                gimine, skaicius, fDalyvis, true)});
         for (int laikas = lkEsamasis; laikas <= lkButasisKartinis; ++laikas)
-          formos.push_back({neveikiamieji[laikas],
-                            VeiksmazodzioForma(irasas, 1, laikas, nTiesiogine, linksnis, gimine,
-                                               skaicius, fDalyvis, false)});
+          formos.push_back(
+              {neveikiamieji[laikas], VeiksmazodzioForma(irasas, 1, laikas, nTiesiogine, linksnis,
+                                                         gimine, skaicius, fDalyvis, false)});
       }
-}
-
-void Neasmenuojamas(const ZodynoIrasas& irasas, Formos& formos) {
-  formos.push_back({"nekaitomas", irasas.Kamienas()});
 }
 
 }  // namespace
 
 std::vector<LietuviskaForma> VisosFormos(const ZodynoIrasas& irasas) {
   Formos formos;
+  const std::int32_t p = irasas.Paradigma1();
   switch (irasas.DaliesKodas()) {
     case 1:
       Daiktavardis(irasas, formos);
       break;
-    case 2:
-      if (irasas.Paradigma3() != 1) {
-        Neasmenuojamas(irasas, formos);
-        break;
-      }
+    case 2:  // a pronoun declines only when `Paradigma3` is 1
+      if (irasas.Paradigma3() != 1) return {{"nekaitomas", irasas.Kamienas()}};
       GiminemisIrSkaiciais(
-          Paradigma("ivardis", irasas.Paradigma1()),
+          Su("ivardis", 'p', p),
           [&](int g, int l, int s) { return IvardzioForma(irasas, g, l, s); }, formos);
       break;
     case 3:
-      Asmenuojamos(irasas, formos);
-      Dalyviai(irasas, formos);
+      Veiksmazodis(irasas, formos);
       break;
     case 5:
       Budvardis(irasas, formos);
       break;
     case 13:
-      if (irasas.Kategorija() == srKiekinis && irasas.Paradigma1() < 0) {
-        Neasmenuojamas(irasas, formos);
-        break;
-      }
+      if (irasas.Kategorija() == srKiekinis && p < 0) return {{"nekaitomas", irasas.Kamienas()}};
       GiminemisIrSkaiciais(
-          Paradigma("skaitvardis", irasas.Paradigma1()),
+          Su("skaitvardis", 'p', p),
           [&](int g, int l, int s) { return SkaitvardzioForma(irasas, g, l, s); }, formos);
       break;
     default:

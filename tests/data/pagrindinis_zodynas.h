@@ -1,20 +1,34 @@
-// The shipped dictionary as the build compiled it, read once for all the data tests.
+// The shipped dictionary as the build compiled it into bin/main.zod, read once for all the tests.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "lexicon/zodyno_irasas.h"
+#include "core/cp1257.h"
+#include "lexicon/zodyno_failai.h"
+#include "lexicon/zodyno_sarasas.h"
 
 namespace kervosta::duomenys {
 
-// The path of bin/main.zod in the build tree.
-std::string PagrindinioZodynoKelias();
+inline std::string PagrindinioZodynoKelias() { return KERVOSTA_BINARY_DIR "/bin/main.zod"; }
 
-// Every record of bin/main.zod in file order.
-const std::vector<ZodynoIrasas>& PagrindiniaiIrasai();
+// Every record in file order.
+inline const std::vector<ZodynoIrasas>& PagrindiniaiIrasai() {
+  static const std::vector<ZodynoIrasas> irasai = [] {
+    ZodynoSarasas sarasas;
+    IkeltiZodyna(PagrindinioZodynoKelias(), sarasas);
+    std::vector<ZodynoIrasas> visi;
+    for (const ZodynoMazgas* m = sarasas.Galva(); m != nullptr; m = m->Kitas)
+      visi.push_back(m->Duomenys);
+    return visi;
+  }();
+  return irasai;
+}
 
-// A short UTF-8 name of an entry for failure messages: part of speech, headword, Lithuanian word.
-std::string Pavadinimas(const ZodynoIrasas& irasas);
+// An entry named in UTF-8 for failure messages: part of speech, headword, Lithuanian word.
+inline std::string Pavadinimas(const ZodynoIrasas& irasas) {
+  return "pos " + std::to_string(irasas.DaliesKodas()) + " '" + IUtf8(irasas.Angl1()) + "' -> '" +
+         IUtf8(irasas.LietZodis()) + "'";
+}
 
 }  // namespace kervosta::duomenys
