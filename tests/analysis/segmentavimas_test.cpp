@@ -1,3 +1,4 @@
+// Segmentation: sentences and words from text, contractions expanded, the target rendered.
 #include "analysis/segmentavimas.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/segment_isvedimas.h"
+#include "analysis/segment_sutrumpinimai.h"
 #include "core/cp1257.h"
 
 namespace kervosta {
@@ -12,6 +15,12 @@ namespace {
 
 using namespace literals;
 using Eilutes = std::vector<std::string>;
+
+TSakinys Zodziai(std::string_view sakinys) {
+  TSakinys s;
+  SkaidytiZodzius(sakinys, s);
+  return s;
+}
 
 Eilutes Anglu(const TSakinys& s) {
   Eilutes zodziai;
@@ -52,22 +61,19 @@ TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarr
 }
 
 TEST(SkaidytiZodzius, PunctuationBecomesSeparatorWordsAndOnlyAsciiCapitalsCount) {
-  TSakinys s;
-  SkaidytiZodzius("He said (well-known) things.", s);
+  TSakinys s = Zodziai("He said (well-known) things.");
   EXPECT_EQ(Anglu(s), (Eilutes{"he", "said", "(", "well", "-", "known", ")", "things", "."}));
   EXPECT_EQ(s.ZodziuSk, 9);
   EXPECT_EQ(s.Zodziai[2].KalbosDalis, dSkyriklis);
   EXPECT_EQ(s.Zodziai[2].Liet, "(");  // punctuation carries its own text
   EXPECT_EQ(s.Zodziai[1].Liet, "");
+  // Every separator but the space makes a word; other marks stay inside words.
+  EXPECT_EQ(Zodziai("a!b\"c(d)e,f-g.h/i:j;k?l[m\\n]o{p}q r").Kiekis(), 18 + 16);
+  EXPECT_EQ(Anglu(Zodziai("3.5 don't john's a\tb x\r a*b <c>")),
+            (Eilutes{"3", ".", "5", "don't", "john's", "a\tb", "x\r", "a*b", "<c>"}));
+  EXPECT_EQ(Zodziai("  ").ZodziuSk, 0);
 
-  SkaidytiZodzius("a!b\"c(d)e,f-g.h/i:j;k?l[m\\n]o{p}q r", s);
-  EXPECT_EQ(s.Kiekis(), 18 + 16);  // every separator but the space makes a word
-  SkaidytiZodzius("3.5 don't john's a\tb x\r a*b <c>", s);
-  EXPECT_EQ(Anglu(s), (Eilutes{"3", ".", "5", "don't", "john's", "a\tb", "x\r", "a*b", "<c>"}));
-  SkaidytiZodzius("  ", s);
-  EXPECT_EQ(s.ZodziuSk, 0);
-
-  SkaidytiZodzius("I saw ŽALIAS in Vilnius"_lt, s);
+  s = Zodziai("I saw ŽALIAS in Vilnius"_lt);
   EXPECT_EQ(Anglu(s), (Eilutes{"i", "saw", std::string("Žalias"_lt), "in", "vilnius"}));
   EXPECT_EQ(s.Zodziai[0].Tikrinis, 1);
   EXPECT_EQ(s.Zodziai[2].Tikrinis, 0);  // only A..Z count as capitals
@@ -86,6 +92,66 @@ TEST(Valyti, DropsEveryBlankWordIncludingNeighbours) {
   EXPECT_EQ(s.Kiekis(), 7);
   ValytiSaltini(s);
   EXPECT_EQ(Anglu(s), (Eilutes{"a", "b"}));
+}
+
+TEST(IsskleistiSutrumpinimus, EachContractionBecomesTwoWordsInPlaceAtItsFirstOccurrenceOnly) {
+  TSakinys s = Zodziai("Aren't isn't we're he's haven't hasn't i've I'm don't");
+  IsskleistiSutrumpinimus(s);
+  EXPECT_EQ(Anglu(s), (Eilutes{"are", "not", "is", "not", "we", "are", "he", "is", "have", "not",
+                               "has", "not", "i", "have", "i", "am", "don't"}));
+  EXPECT_EQ(s.Zodziai[0].Skaicius, 1);  // "aren't" is plural, its "not" too
+  EXPECT_EQ(s.Zodziai[1].Skaicius, 1);
+  EXPECT_EQ(s.Zodziai[14].Liet, "aš"_lt);
+  EXPECT_EQ(s.Zodziai[14].Vidinis, 1);
+  EXPECT_EQ(s.Zodziai[13].Liet, "");  // "have" is left for the dictionary
+  s = Zodziai("i'm sure i'm right, he's here and he's there");
+  IsskleistiSutrumpinimus(s);
+  EXPECT_EQ(Anglu(s), (Eilutes{"i", "am", "sure", "i'm", "right", ",", "he", "is", "here", "and",
+                               "he's", "there"}));
+}
+
+// A target sentence; "," "." "(" ... are separators, a leading '^' marks `Tikrinis`.
+TSakinys Vertimas(std::initializer_list<std::string_view> zodziai) {
+  TSakinys s;
+  for (std::string_view tekstas : zodziai) {
+    TZodis z;
+    const bool skyriklis =
+        tekstas.size() == 1 && std::string_view(",.!?()").find(tekstas[0]) != std::string_view::npos;
+    z.KalbosDalis = skyriklis ? dSkyriklis : dDaiktavardis;
+    z.Tikrinis = tekstas.starts_with('^');
+    z.Liet = tekstas.substr(z.Tikrinis);
+    s.Zodziai.Prideti(z);
+  }
+  return s;
+}
+
+TEST(IsvestiSakini, SpacesPunctuationAndCapitals) {
+  Eilutes isvestis{"earlier"};
+  IsvestiSakini(Vertimas({"labas", ",", "pasauli", "!"}), isvestis);
+  IsvestiSakini(Vertimas({"", ""}), isvestis);  // a sentence without text adds no line
+  EXPECT_EQ(isvestis, (Eilutes{"earlier", "Labas, pasauli! "}));
+
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kas", "?", "žodis"_lt, "(", "kitas", ")", "."})),
+            "Kas? žodis( kitas). "_lt);
+  // A word after an ender inside the line gets one space, not two.
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kaina", "3", ".", "5"})), "Kaina 3. 5");
+  // The first word with text takes the capital; words without text leave no trace.
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"", "", "ąžuolas"_lt, "", "auga", ".", ""})),
+            "Ąžuolas auga. "_lt);
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"į"_lt, "^šiaulius"_lt, "ir", "^vilnių"_lt})),
+            "Į Šiaulius ir Vilnių"_lt);
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({".", "taip"})), ". taip");  // no space after a first mark
+}
+
+TEST(DidziojiRaide, UpperCasesTheFirstLetterLithuanianLettersIncluded) {
+  const std::string_view mazosios = "ąčęėįšųūžaz"_lt;
+  const std::string_view didziosios = "ĄČĘĖĮŠŲŪŽAZ"_lt;
+  for (std::size_t i = 0; i < mazosios.size(); ++i)
+    EXPECT_EQ(DidziojiRaide(std::string{mazosios[i], mazosios[i]}),
+              (std::string{didziosios[i], mazosios[i]}))
+        << i;
+  for (std::string_view tekstas : {"3 kartai"_lt, "Ąžuolas"_lt, "āboli"_lt, "ölė"_lt, ""_lt})
+    EXPECT_EQ(DidziojiRaide(tekstas), tekstas);
 }
 
 }  // namespace
