@@ -23,7 +23,7 @@ constexpr TekstoLaukas VisiTekstai[] = {
     TekstoLaukas::Kamienas, TekstoLaukas::EsamasKamienas, TekstoLaukas::ButasKamienas,
     TekstoLaukas::BusimasKamienas};
 
-TEST(ZodynoIrasas, FullFieldsAreLittleEndianAndLeaveReservedBytesZero) {
+TEST(ZodynoIrasas, FieldsAreLittleEndianTextsHoldAtMost32BytesAndReservedBytesStayZero) {
   ZodynoIrasas irasas;
   std::int32_t reiksme = -0x01020304;
   for (const auto laukas : VisiSkaiciai) irasas.NustatytiSkaiciu(laukas, reiksme++);
@@ -38,15 +38,13 @@ TEST(ZodynoIrasas, FullFieldsAreLittleEndianAndLeaveReservedBytesZero) {
   for (std::size_t i : {0u, 4u, 16u, 189u, 190u, 191u, 361u, 362u, 363u})
     EXPECT_EQ(b[i], 0) << "byte " << i;
   for (std::size_t i = 380; i < ZodynoIrasas::Dydis; ++i) EXPECT_EQ(b[i], 0) << "byte " << i;
-}
 
-TEST(ZodynoIrasas, DamagedLengthByteReadsAtMost32BytesAndIsKept) {
+  // A damaged length byte reads at most the field and is kept as it is.
   ZodynoIrasas::Baitai baitai{};
   baitai[328] = 255;  // BusimasKamienas, the text field right before the integers
   for (std::size_t i = 329; i < 364; ++i) baitai[i] = 'a';
-  const ZodynoIrasas irasas(baitai);
-  EXPECT_EQ(irasas.BusimasKamienas(), std::string(32, 'a'));
-  EXPECT_EQ(irasas.Duomenys(), baitai);
+  EXPECT_EQ(ZodynoIrasas(baitai).BusimasKamienas(), std::string(32, 'a'));
+  EXPECT_EQ(ZodynoIrasas(baitai).Duomenys(), baitai);
 }
 
 TEST(ZodynoIrasas, AnalogousComparesEveryFieldButNotReservedBytesOrTails) {
