@@ -1,0 +1,224 @@
+// Every form of the model words (for nominals the first example of each paradigm label the entry
+// editor shows, for verbs one verb per class label) must be a word the Lithuanian spelling
+// dictionary (hunspell, lt_LT) knows, apart from the reviewed limits of the .tsv files here: one a
+// line, "PATTERNS<TAB>PATTERNS<TAB>REASON", shell patterns separated by ", ". A limit that no
+// longer excuses anything is stale and fails too, since it would hide a later fault.
+#include <fnmatch.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <span>
+#include <sstream>
+#include <tuple>
+
+#include "core/cp1257.h"
+#include "morphology/kodai.h"
+#include "morphology/vardazodziu_formos.h"
+#include "morphology/vardazodziu_galunes.h"
+#include "morphology/veiksmazodziu_formos.h"
+#include "tests/morphology/irasai.h"
+
+namespace kervosta {
+namespace {
+
+// A generated word (UTF-8), where it came from, and the two texts a limit's patterns match.
+struct Zodis {
+  std::string Tekstas, Kilme, Pirmas, Antras;
+};
+
+bool Atitinka(const std::string& sablonai, const std::string& tekstas) {
+  std::istringstream in(sablonai);
+  for (std::string s; std::getline(in, s, ',');)
+    if (::fnmatch(s.erase(0, s.find_first_not_of(' ')).c_str(), tekstas.c_str(), 0) == 0)
+      return true;
+  return false;
+}
+
+// Each limit of a file as its two pattern lists and its reason.
+std::vector<std::array<std::string, 3>> Ribos(const std::string& failas) {
+  std::ifstream in(KERVOSTA_SOURCE_DIR "/tests/morphology/" + failas);
+  EXPECT_TRUE(in) << failas;
+  std::vector<std::array<std::string, 3>> ribos;
+  for (std::string eilute; std::getline(in, eilute);) {
+    if (eilute.empty() || eilute.front() == '#') continue;
+    std::istringstream laukai(eilute);
+    auto& r = ribos.emplace_back();
+    std::getline(std::getline(std::getline(laukai, r[0], '\t'), r[1], '\t'), r[2]);
+    EXPECT_FALSE(r[2].empty()) << "a limit without a reason: " << eilute;
+  }
+  return ribos;
+}
+
+// The words hunspell rejects, or nothing when it cannot run.
+std::optional<std::set<std::string>> Atmesti(const std::vector<Zodis>& zodziai) {
+  const std::string kelias = testing::TempDir() + "/kervosta_hunspell_" + std::to_string(::getpid());
+  {
+    std::ofstream out(kelias + ".in");
+    for (const Zodis& z : zodziai) out << z.Tekstas << '\n';
+  }
+  const std::string komanda = "hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l < '" + kelias +
+                              ".in' > '" + kelias + ".out' 2>/dev/null";
+  std::optional<std::set<std::string>> atmesti;
+  if (std::system(komanda.c_str()) == 0) atmesti.emplace();
+  std::ifstream in(kelias + ".out");
+  for (std::string zodis; atmesti && std::getline(in, zodis);) atmesti->insert(zodis);
+  std::filesystem::remove(kelias + ".in");
+  std::filesystem::remove(kelias + ".out");
+  return atmesti;
+}
+
+void Tikrinti(const std::vector<Zodis>& zodziai, const std::string& ribuFailas) {
+  const auto ribos = Ribos(ribuFailas);
+  const auto atmesti = Atmesti(zodziai);
+  ASSERT_TRUE(atmesti) << "hunspell with the lt_LT dictionary cannot run";
+  std::vector<int> panaudota(ribos.size(), 0);
+  for (const Zodis& z : zodziai) {
+    if (!atmesti->contains(z.Tekstas)) continue;
+    bool leista = false;
+    for (std::size_t i = 0; i < ribos.size(); ++i)
+      if (Atitinka(ribos[i][0], z.Pirmas) && Atitinka(ribos[i][1], z.Antras)) {
+        ++panaudota[i];
+        leista = true;
+      }
+    EXPECT_TRUE(leista) << z.Tekstas << " (" << z.Kilme << ") is not Lithuanian and no limit allows it";
+  }
+  for (std::size_t i = 0; i < ribos.size(); ++i)
+    EXPECT_GT(panaudota[i], 0) << "stale limit, it allows no rejected form: " << ribos[i][2];
+}
+
+// A nominal builder as (stem, paradigm, gender, case, number, degree or kind), and its variants.
+using Builderis = Forma (*)(std::string_view, int, int, int, int, int);
+using Variantai = std::vector<std::tuple<std::string, Builderis, int, int>>;
+
+// Every form of the model word of each label of a family, by every variant; a limit matches the
+// model word, then the label. The label's examples must be among the forms.
+void Seima(std::vector<Zodis>& formos, std::span<const std::string_view> etiketes,
+           std::span<const std::string_view> galunes, int linksniu, const Variantai& variantai) {
+  for (int p = 0; p < static_cast<int>(etiketes.size()); ++p) {
+    // The examples are the label's last token, "vyras,vyrams" or "pirmas-pirma".
+    std::string pavyzdziai = IUtf8(etiketes[p].substr(etiketes[p].rfind(' ') + 1));
+    std::replace(pavyzdziai.begin(), pavyzdziai.end(), '-', ',');
+    const std::string modelis = pavyzdziai.substr(0, pavyzdziai.find(','));
+    const std::string zodis = IsUtf8(modelis).Tekstas;
+    const std::string_view vardininkas = galunes[static_cast<std::size_t>(2 * linksniu * p)];
+    ASSERT_TRUE(zodis.ends_with(vardininkas)) << modelis;
+    const std::string kamienas = zodis.substr(0, zodis.size() - vardininkas.size());
+    const auto pradzia = static_cast<std::ptrdiff_t>(formos.size());
+    for (const auto& [vardas, builderis, gimine, papildomas] : variantai)
+      for (const int n : {skVienaskaita, skDaugiskaita})
+        for (int l = 1; l <= linksniu; ++l) {
+          const std::string etikete = vardas + (n == 1 ? " sg " : " pl ") + std::to_string(l);
+          const Forma forma = builderis(kamienas, p, gimine, l, n, papildomas);
+          ASSERT_TRUE(forma) << modelis << ": " << etikete;
+          formos.push_back({IUtf8(*forma), modelis + ": " + etikete, modelis, etikete});
+        }
+    std::istringstream in(pavyzdziai);
+    for (std::string pavyzdys; std::getline(in, pavyzdys, ',');)
+      EXPECT_TRUE(std::any_of(formos.begin() + pradzia, formos.end(),
+                              [&](const Zodis& f) { return f.Tekstas == pavyzdys; }))
+          << pavyzdys << " is not a form of " << modelis;
+  }
+}
+
+// The labels promise forms ("gaidys,gaidžiams", "sesuo,sesers"), and every form must be a word.
+TEST(Hunspell, NominalModelFormsIncludeTheLabelExamplesAndAreWords) {
+  const Builderis daikt = [](std::string_view k, int p, int, int l, int n, int) {
+    return DaiktavardzioForma(k, p, l, n);
+  };
+  const Builderis ivard = [](std::string_view k, int p, int g, int l, int n, int) {
+    return IvardzioForma(k, p, g, l, n);
+  };
+  const Builderis budv = BudvardzioForma, skaitv = SkaitvardzioForma;
+  std::vector<Zodis> f;
+  Seima(f, DaiktavardzioLinksniuotes, DaiktavardzioGalunes, DaiktavardzioLinksniu,
+        {{"noun", daikt, 0, 0}});
+  Seima(f, BudvardzioVyrLinksniuotes, BudvardzioVyrGalunes, LinksniuSkaicius,
+        {{"adjective positive masc", budv, bgVyriska, lpNelyginamasis},
+         {"adjective comparative masc", budv, bgVyriska, lpAukstesnysis},
+         {"adjective comparative fem", budv, bgMoteriska, lpAukstesnysis},
+         {"adjective superlative masc", budv, bgVyriska, lpAuksciausiasis},
+         {"adjective superlative fem", budv, bgMoteriska, lpAuksciausiasis}});
+  Seima(f, BudvardzioMotLinksniuotes, BudvardzioMotGalunes, LinksniuSkaicius,
+        {{"adjective positive fem", budv, bgMoteriska, lpNelyginamasis}});
+  Seima(f, IvardzioLinksniuotes, IvardzioVyrGalunes, LinksniuSkaicius,
+        {{"pronoun masc", ivard, gVyriska, 0}, {"pronoun fem", ivard, gMoteriska, 0}});
+  Seima(f, SkaitvardzioLinksniuotes, SkaitvardzioVyrGalunes, LinksniuSkaicius,
+        {{"numeral cardinal masc", skaitv, gVyriska, srKiekinis},
+         {"numeral cardinal fem", skaitv, gMoteriska, srKiekinis}});
+  Seima(f, KelintinioLinksniuotes, KelintinioVyrGalunes, LinksniuSkaicius,
+        {{"numeral ordinal masc", skaitv, gVyriska, srKelintinis},
+         {"numeral ordinal fem", skaitv, gMoteriska, srKelintinis}});
+  TZodis asmeninis;
+  for (asmeninis.Nr = 1; asmeninis.Nr <= AsmeniniuIvardziuEiluciu; ++asmeninis.Nr)
+    for (int l = 1; l <= LinksniuSkaicius; ++l) {
+      const Forma forma = AsmeninioIvardzioForma(asmeninis, gVyriska, l);
+      const std::string etikete = "personal " + std::to_string(asmeninis.Nr) + ' ' + std::to_string(l);
+      ASSERT_TRUE(forma) << etikete;
+      if (!forma->empty()) f.push_back({IUtf8(*forma), etikete, "personal", etikete});
+    }
+  Tikrinti(f, "hunspell_vardazodziu_ribos.tsv");
+}
+
+// Every form of a model verb, labelled as `kervosta-cli inflect verb` labels it; a limit matches
+// the label, then the word.
+void VeiksmazodzioFormos(std::vector<Zodis>& zodziai, const char* modelis,
+                         const ZodynoIrasas& irasas) {
+  const auto prideti = [&](const std::string& etikete, const Forma& forma) {
+    std::istringstream dalys(forma ? IUtf8(*forma) : "");  // "tegul dirba" is two words
+    for (std::string zodis; dalys >> zodis;)
+      zodziai.push_back({zodis, std::string(modelis) + ": " + etikete, etikete, zodis});
+  };
+  const char* laikai[] = {"", "present", "past", "past-frequentative", "future"};
+  prideti("verb infinitive", VeiksmazodzioForma(irasas, 1, lkBendratis, 0, 1, 0, 1, 0, true));
+  for (int asmuo = 1; asmuo <= AsmenuSkaicius; ++asmuo) {
+    const std::string a = ' ' + std::to_string(asmuo);
+    for (int laikas = lkEsamasis; laikas <= lkBusimasis; ++laikas)
+      prideti(std::string("verb ") + laikai[laikas] + a,
+              VeiksmazodzioForma(irasas, asmuo, laikas, nTiesiogine, 1, 0, 1, fAsmenuojama, true));
+    for (const int nuosaka : {nTariamoji, nLiepiamoji})
+      prideti((nuosaka == nTariamoji ? "verb conditional" : "verb imperative") + a,
+              VeiksmazodzioForma(irasas, asmuo, 0, nuosaka, 1, 0, 1, fAsmenuojama, true));
+  }
+  for (const bool veikiamoji : {true, false})
+    for (int laikas = lkEsamasis; laikas <= lkBusimasis; ++laikas)
+      for (int i = 0; i < 24; ++i) {  // gender, number, case
+        const int gimine = i / 12, skaicius = i % 12 / 6 + 1, linksnis = i % 6 + 1;
+        prideti(std::string("verb participle ") + laikai[laikas] +
+                    (veikiamoji ? "-active" : "-passive") + (gimine ? " fem" : " masc") +
+                    (skaicius == 1 ? " sg " : " pl ") + std::to_string(linksnis),
+                VeiksmazodzioForma(irasas, linksnis, laikas, nTiesiogine, linksnis, gimine,
+                                   skaicius, fDalyvis, veikiamoji));
+      }
+}
+
+TEST(Hunspell, EveryFormOfTheModelVerbsIsAWordOrAReviewedLimit) {
+  using testai::Veiksmazodis;
+  // Together the models cover every present, past and future class label.
+  const std::pair<const char*, ZodynoIrasas> modeliai[] = {
+      {"kalti", Veiksmazodis("kal", "kal", "kal", 0, 1, 0)},       // kala, kalė
+      {"piešti", Veiksmazodis("pieš", "pieš", "pieš", 1, 1, 2)},   // piešia
+      {"mylėti", Veiksmazodis("mylė", "myl", "mylėj", 2, 0, 0)},   // myli, mylėjo
+      {"rašyti", Veiksmazodis("rašy", "raš", "raš", 3, 1, 0)},     // rašo
+      {"bartis", Veiksmazodis("bar", "bar", "bar", 4, 3, 1)},      // barasi
+      {"kurtis", Veiksmazodis("kur", "kur", "kūr", 5, 3, 1)},      // kuriasi
+      {"mylėtis", Veiksmazodis("mylė", "myl", "mylėj", 6, 2, 1)},  // mylisi
+      {"mokytis", Veiksmazodis("moky", "mok", "mok", 7, 3, 1)},    // mokosi, mokėsi, mokysis
+      {"pyktis", Veiksmazodis("pyk", "pykst", "pyk", 4, 2, 1)},    // pykosi
+      {"bėgti", Veiksmazodis("bėg", "bėg", "bėg", 0, 0, 0)},       // bėgs
+      {"mesti", Veiksmazodis("mes", "met", "met", 0, 1, 2)},       // mes
+  };
+  std::vector<Zodis> zodziai;
+  for (const auto& [modelis, irasas] : modeliai) VeiksmazodzioFormos(zodziai, modelis, irasas);
+  ASSERT_GT(zodziai.size(), 2000u);
+  Tikrinti(zodziai, "veiksmazodziu_ribos.tsv");
+}
+
+}  // namespace
+}  // namespace kervosta
