@@ -1,16 +1,11 @@
-// Formatting the active editor, the toolbar that follows the caret, and find.
-#include <QAction>
+// The toolbar and status line that follow the caret of the active editor, and find.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QTextList>
-#include <QTest>
 
-#include "app/pagrindinis_langas.h"
 #include "app/paieskos_dialogas.h"
 #include "tests/ui/ui_pagalba.h"
 
@@ -25,165 +20,89 @@ void Pazymeti(QTextEdit* redaktorius, int nuo, int iki) {
   redaktorius->setTextCursor(zymeklis);
 }
 
-void Perkelti(QTextEdit* redaktorius, int pozicija) { Pazymeti(redaktorius, pozicija, pozicija); }
+QTextCharFormat Formatas(QTextEdit* redaktorius, int pozicija) {
+  QTextCursor zymeklis(redaktorius->document());
+  zymeklis.setPosition(pozicija);
+  return zymeklis.charFormat();
+}
 }  // namespace
 
 class FormatavimasTest : public QObject {
   Q_OBJECT
  private slots:
-  void init();
-  void cleanup();
-  void mygtukaiKeiciaPazymetaTeksta();
   void irankineSekaZymekli();
-  void zenklinimasIrLygiavimas();
-  void spalvaIrSriftasIsDialogu();
   void paieska();
-  void paieskosDialogas();
-
- private:
-  std::unique_ptr<LaikinasKatalogas> katalogas_;
-  std::unique_ptr<ScenarijausDialogai> dialogai_;
-  std::unique_ptr<TForm1> langas_;
-  QAction* Veiksmas(const char* vardas) { return langas_->findChild<QAction*>(QString::fromLatin1(vardas)); }
 };
 
-void FormatavimasTest::init() {
-  katalogas_ = std::make_unique<LaikinasKatalogas>();
-  dialogai_ = std::make_unique<ScenarijausDialogai>();
-  langas_ = std::make_unique<TForm1>(dialogai_.get());
-  langas_->show();
-  QVERIFY(QTest::qWaitForWindowActive(langas_.get()));
-}
+void FormatavimasTest::irankineSekaZymekli() {
+  RodomasLangas l;
+  QTextEdit* redaktorius = l.Langas.AngluRedaktorius();
+  auto* pusjuodis = l.Langas.findChild<QAction*>("Pusjuodis");
+  auto* dydis = l.Langas.findChild<QSpinBox*>("FontSize");
+  QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Keistas"));
+  Rasyti(redaktorius, QStringLiteral("plain bold\nsecond"));
+  QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Keistas"));
 
-void FormatavimasTest::cleanup() {
-  langas_.reset();
-  dialogai_.reset();
-  katalogas_.reset();
-}
-
-void FormatavimasTest::mygtukaiKeiciaPazymetaTeksta() {
-  QTextEdit* redaktorius = langas_->AngluRedaktorius();
-  Rasyti(redaktorius, QStringLiteral("plain bold"));
+  // The buttons format the selection only.
   Pazymeti(redaktorius, 6, 10);
-  Veiksmas("Pusjuodis")->trigger();
-  Veiksmas("Pabrauktas")->trigger();
-  langas_->findChild<QSpinBox*>("FontSize")->setValue(20);
+  pusjuodis->trigger();
+  dydis->setValue(20);
+  QCOMPARE(Formatas(redaktorius, 8).fontWeight(), static_cast<int>(QFont::Bold));
+  QCOMPARE(Formatas(redaktorius, 8).fontPointSize(), 20.0);
+  QVERIFY(Formatas(redaktorius, 3).fontWeight() != QFont::Bold);
+  l.Komanda("Zenklinimas");
+  l.Komanda("LygiuotiCentre");
 
-  const auto formatas = [&](int pozicija) {
-    QTextCursor zymeklis(redaktorius->document());
-    zymeklis.setPosition(pozicija);
-    return zymeklis.charFormat();
-  };
-  QCOMPARE(formatas(8).fontWeight(), static_cast<int>(QFont::Bold));
-  QVERIFY(formatas(8).fontUnderline());
-  QCOMPARE(formatas(8).fontPointSize(), 20.0);
-  QVERIFY(formatas(3).fontWeight() != QFont::Bold);
-  QVERIFY(!formatas(3).fontUnderline());
+  // Moving the caret brings the buttons and the status line in line.
+  Pazymeti(redaktorius, 8, 8);
+  QVERIFY(pusjuodis->isChecked());
+  QCOMPARE(dydis->value(), 20);
+  QVERIFY(l.Langas.findChild<QAction*>("Zenklinimas")->isChecked());
+  QVERIFY(l.Langas.findChild<QAction*>("LygiuotiCentre")->isChecked());
+  Pazymeti(redaktorius, 13, 13);
+  QVERIFY(!pusjuodis->isChecked());
+  QVERIFY(!l.Langas.findChild<QAction*>("Zenklinimas")->isChecked());
+  QVERIFY(l.Langas.findChild<QAction*>("LygiuotiKairen")->isChecked());
+  QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Eilutė:   2   Stulpelis:   3"));
+  QVERIFY(!redaktorius->document()->lastBlock().textList());
 
   // With nothing selected the style applies to what is typed next.
-  Perkelti(redaktorius, 10);
-  Veiksmas("Pusjuodis")->trigger();
+  Pazymeti(redaktorius, 10, 10);
+  pusjuodis->trigger();
   Rasyti(redaktorius, QStringLiteral("x"));
-  QVERIFY(formatas(11).fontWeight() != QFont::Bold);
-  QVERIFY(formatas(10).fontWeight() == QFont::Bold);
+  QVERIFY(Formatas(redaktorius, 11).fontWeight() != QFont::Bold);
+  QCOMPARE(Formatas(redaktorius, 10).fontWeight(), static_cast<int>(QFont::Bold));
+
+  l.Komanda("Naujas");
+  QCOMPARE(l.Langas.BusenosTekstas(), QString());
 }
 
-void FormatavimasTest::irankineSekaZymekli() {
-  QTextEdit* redaktorius = langas_->AngluRedaktorius();
-  Rasyti(redaktorius, QStringLiteral("aaaa bbbb"));
-  Pazymeti(redaktorius, 5, 9);
-  QTextCharFormat pusjuodis;
-  pusjuodis.setFontWeight(QFont::Bold);
-  pusjuodis.setFontItalic(true);
-  pusjuodis.setFontPointSize(17);
-  redaktorius->textCursor().mergeCharFormat(pusjuodis);
-
-  Perkelti(redaktorius, 7);
-  QVERIFY(Veiksmas("Pusjuodis")->isChecked());
-  QVERIFY(Veiksmas("Kursyvas")->isChecked());
-  QCOMPARE(langas_->findChild<QSpinBox*>("FontSize")->value(), 17);
-  Perkelti(redaktorius, 2);
-  QVERIFY(!Veiksmas("Pusjuodis")->isChecked());
-  QVERIFY(!Veiksmas("Kursyvas")->isChecked());
-  QCOMPARE(langas_->BusenosTekstas(), QStringLiteral("Eilutė:   1   Stulpelis:   3"));
-  // Bringing the toolbar in line never formats the text it reads.
-  QVERIFY(redaktorius->document()->firstBlock().begin().fragment().charFormat().fontWeight() != QFont::Bold);
-
-  QTextCursor zymeklis = redaktorius->textCursor();
-  zymeklis.setPosition(0);
-  QTextCharFormat kitasSriftas;
-  const QString seima = langas_->findChild<QComboBox*>("FontName")->itemText(0);
-  kitasSriftas.setFontFamilies({seima});
-  zymeklis.setPosition(4, QTextCursor::KeepAnchor);
-  zymeklis.mergeCharFormat(kitasSriftas);
-  Perkelti(redaktorius, 3);
-  QCOMPARE(langas_->findChild<QComboBox*>("FontName")->currentText(), seima);
-}
-
-void FormatavimasTest::zenklinimasIrLygiavimas() {
-  QTextEdit* redaktorius = langas_->AngluRedaktorius();
-  Rasyti(redaktorius, QStringLiteral("first\nsecond"));
-  Veiksmas("Zenklinimas")->trigger();
-  Veiksmas("LygiuotiCentre")->trigger();
-  QVERIFY(redaktorius->textCursor().currentList());
-  QVERIFY(redaktorius->alignment() & Qt::AlignHCenter);
-
-  Perkelti(redaktorius, 1);
-  QVERIFY(!Veiksmas("Zenklinimas")->isChecked());
-  QVERIFY(Veiksmas("LygiuotiKairen")->isChecked());
-  Perkelti(redaktorius, 8);
-  QVERIFY(Veiksmas("Zenklinimas")->isChecked());
-  QVERIFY(Veiksmas("LygiuotiCentre")->isChecked());
-
-  Veiksmas("Zenklinimas")->trigger();
-  QVERIFY(!redaktorius->textCursor().currentList());
-  Veiksmas("LygiuotiDesinen")->trigger();
-  QVERIFY(redaktorius->alignment() & Qt::AlignRight);
-}
-
-void FormatavimasTest::spalvaIrSriftasIsDialogu() {
-  QTextEdit* redaktorius = langas_->AngluRedaktorius();
-  Rasyti(redaktorius, QStringLiteral("spalvotas"));
-  Pazymeti(redaktorius, 0, 4);
-  dialogai_->Spalva = QColor(Qt::red);
-  Veiksmas("Spalva")->trigger();
-  QCOMPARE(redaktorius->textCursor().charFormat().foreground().color(), QColor(Qt::red));
-
-  QFont sriftas = redaktorius->font();
-  sriftas.setPointSize(23);
-  sriftas.setItalic(true);
-  dialogai_->Sriftas = sriftas;
-  Veiksmas("Sriftas")->trigger();
-  QCOMPARE(redaktorius->textCursor().charFormat().fontPointSize(), 23.0);
-  QVERIFY(Veiksmas("Kursyvas")->isChecked());
-}
-
+// Find is case-sensitive, goes on after the selection and keeps it on a miss.
 void FormatavimasTest::paieska() {
-  QTextEdit* redaktorius = langas_->AngluRedaktorius();
+  RodomasLangas l;
+  QTextEdit* redaktorius = l.Langas.AngluRedaktorius();
   Rasyti(redaktorius, QStringLiteral("Žodis žodis ŽODIS žodis"));
   const auto pazymeta = [&] {
-    return std::pair(redaktorius->textCursor().selectionStart(), redaktorius->textCursor().selectionEnd());
+    return std::pair(redaktorius->textCursor().selectionStart(),
+                     redaktorius->textCursor().selectionEnd());
   };
-  Perkelti(redaktorius, 15);  // nothing selected: from the start
-  QVERIFY(langas_->IeskotiToliau(QStringLiteral("žodis")));
+  Pazymeti(redaktorius, 15, 15);  // nothing selected: from the start
+  QVERIFY(l.Langas.IeskotiToliau(QStringLiteral("žodis")));
   QCOMPARE(pazymeta(), std::pair(6, 11));
-  QVERIFY(langas_->IeskotiToliau(QStringLiteral("žodis")));
+  QVERIFY(l.Langas.IeskotiToliau(QStringLiteral("žodis")));
   QCOMPARE(pazymeta(), std::pair(18, 23));
-  // No more hits after the selection: the selection stays.
-  QVERIFY(!langas_->IeskotiToliau(QStringLiteral("žodis")));
+  QVERIFY(!l.Langas.IeskotiToliau(QStringLiteral("žodis")));
   QCOMPARE(pazymeta(), std::pair(18, 23));
-  QVERIFY(!langas_->IeskotiToliau(QStringLiteral("Žodis ŽODIS žodis!")));
-}
 
-void FormatavimasTest::paieskosDialogas() {
-  Rasyti(langas_->AngluRedaktorius(), QStringLiteral("abc abc"));
-  Veiksmas("Paieska")->trigger();
-  auto* dialogas = langas_->findChild<PaieskosDialogas*>();
+  // The find dialog stays open and searches on with every click.
+  Pazymeti(redaktorius, 0, 0);
+  l.Komanda("Paieska");
+  auto* dialogas = l.Langas.findChild<PaieskosDialogas*>();
   QVERIFY(dialogas && dialogas->isVisible());
-  dialogas->findChild<QLineEdit*>("ieskomasTekstas")->setText(QStringLiteral("abc"));
+  dialogas->findChild<QLineEdit*>("ieskomasTekstas")->setText(QStringLiteral("žodis"));
   dialogas->findChild<QPushButton*>("ieskotiToliau")->click();
   dialogas->findChild<QPushButton*>("ieskotiToliau")->click();
-  QCOMPARE(langas_->AngluRedaktorius()->textCursor().selectionStart(), 4);
+  QCOMPARE(pazymeta(), std::pair(18, 23));
   QVERIFY(dialogas->isVisible());
 }
 

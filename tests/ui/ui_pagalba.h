@@ -1,19 +1,22 @@
 // Shared pieces of the window tests: scripted answers to the main window's questions, a
-// temporary program directory, and typing text key by key.
+// temporary program directory, a shown main window, files, and typing text key by key.
 #pragma once
 
+#include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
+#include <QTextEdit>
 
 #include "app/dialogai.h"
+#include "app/pagrindinis_langas.h"
 
 namespace kervosta::testai {
 
-// Answers every question from the lists below and records what was asked.
+// Answers every question from the fields below and records what was asked.
 struct ScenarijausDialogai : Dialogai {
   QList<Atsakymas> IssaugotiAtsakymai;  // used in order; "No" when they run out
   QStringList KlaustaIssaugoti;
@@ -22,8 +25,6 @@ struct ScenarijausDialogai : Dialogai {
   std::optional<AtvertimoPasirinkimas> Atverti;
   std::optional<QString> Issaugoti;
   int IssaugotiKartai = 0;
-  std::optional<QColor> Spalva;
-  std::optional<QFont> Sriftas;
   QStringList Klaidos;
 
   Atsakymas KlaustiIssaugoti(const QString& failoVardas) override {
@@ -34,13 +35,15 @@ struct ScenarijausDialogai : Dialogai {
     KlaustaPerrasyti.append(kelias);
     return Perrasyti;
   }
-  std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString&) override { return Atverti; }
+  std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString&) override {
+    return Atverti;
+  }
   std::optional<QString> PasirinktiIssaugoti(const QString&) override {
     ++IssaugotiKartai;
     return Issaugoti;
   }
-  std::optional<QColor> PasirinktiSpalva(const QColor&) override { return Spalva; }
-  std::optional<QFont> PasirinktiSrifta(const QFont&) override { return Sriftas; }
+  std::optional<QColor> PasirinktiSpalva(const QColor&) override { return std::nullopt; }
+  std::optional<QFont> PasirinktiSrifta(const QFont&) override { return std::nullopt; }
   void RodytiKlaida(const QString& pranesimas) override { Klaidos.append(pranesimas); }
 };
 
@@ -55,6 +58,34 @@ class LaikinasKatalogas {
   QTemporaryDir katalogas_;
   QString senas_;
 };
+
+// The main window, shown and active, in a fresh program directory with scripted dialogs.
+struct RodomasLangas {
+  LaikinasKatalogas Katalogas;
+  ScenarijausDialogai Dialogai;
+  TForm1 Langas{&Dialogai};
+
+  RodomasLangas() {
+    Langas.show();
+    if (!QTest::qWaitForWindowActive(&Langas)) qFatal("the main window never became active");
+    Dialogai.Klaidos.clear();  // the program directory has no main.zod
+  }
+  void Komanda(const char* vardas) {
+    Langas.findChild<QAction*>(QString::fromLatin1(vardas))->trigger();
+  }
+  QString Anglu() const { return Langas.AngluRedaktorius()->toPlainText(); }
+};
+
+inline void RasytiFaila(const QString& kelias, const QByteArray& turinys) {
+  QFile failas(kelias);
+  if (!failas.open(QIODevice::WriteOnly) || failas.write(turinys) != turinys.size())
+    qFatal("cannot write %s", qPrintable(kelias));
+}
+
+inline QByteArray SkaitytiFaila(const QString& kelias) {
+  QFile failas(kelias);
+  return failas.open(QIODevice::ReadOnly) ? failas.readAll() : QByteArray();
+}
 
 // Types the text one key at a time, as a user would; Lithuanian letters included.
 inline void Rasyti(QWidget* valdiklis, const QString& tekstas) {
