@@ -25,12 +25,6 @@ TEST_F(Translate, PrintsOneLinePerInputLineAndOneForTextAfterTheLastSentence) {
   Rasyti("a.txt", "no end\n");
   Rasyti("b.txt", "Done.\n");
   EXPECT_EQ(Eiluciu(Paleisti("translate a.txt --no-grammar b.txt").Isvestis), 3u);
-  // Empty dictionary files hold no words; they are not broken.
-  Rasyti("empty.zod", "");
-  const Rezultatas tusti =
-      Paleisti("translate --dictionary empty.zod --user-dictionary empty.zod", "A.\n");
-  EXPECT_EQ(tusti.Busena, 0) << tusti.Klaidos;
-  EXPECT_EQ(Eiluciu(tusti.Isvestis), 1u);
 }
 
 TEST_F(Translate, UnmappableCharactersWarnOnceAndMalformedUtf8FailsNamingTheOffset) {
