@@ -49,6 +49,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boy went to very big station.", "Berniukas ėjo į labai didelė stotis. "},
       {"The book is seen.", "Knyga yra matyta. "},
       {"The boy is seen.", "Berniukas yra matytas. "},
+      {"The books are seen.", "Knygos yra matytos. "},
       {"I see 2 books.", "Aš matau 2 knygas. "},
       // "būti" takes its own third persons, fuses with "ne" and keeps the predicate nominative.
       {"They are boys.", "Jie yra berniukai. "},
@@ -64,6 +65,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
 TEST_F(Sakiniai, GrammarOffKeepsTheLookedUpCases) {
   aplinka.GramatineAnalize = 0;
   EXPECT_EQ(Versti("The boy did not see the book."), "Berniukas nematė knyga. ");
+  EXPECT_EQ(Versti("Go home."), "Eina namo. ");  // no command either
 }
 
 }  // namespace
