@@ -15,10 +15,9 @@ struct LietuviskaForma {
   std::optional<std::string> Tekstas;  // Windows-1257; empty: the builder made no form
 };
 
-// Nouns: every case of the numbers the entry allows. Adjectives: both genders and numbers, the
-// degrees only when the entry stores an English comparative or superlative. Declinable pronouns
-// and numerals: both genders and numbers. Verbs: every tense and mood, the infinitive and the
-// six participles in every gender, number and case. Other words: their Lithuanian text.
+// Nouns and adjectives in every case of their numbers and genders (adjectives in the degrees
+// only when the entry stores an English comparative), declinable pronouns and numerals in both
+// genders, verbs in every tense, mood and participle; other words as written.
 std::vector<LietuviskaForma> VisosFormos(const ZodynoIrasas& irasas);
 
 }  // namespace kervosta::duomenys

@@ -57,14 +57,14 @@ std::vector<Isimtis> SkaitytiIsimtis() {
   bool zodziai = false;
   std::string eilute, rusis, sablonas, priezastis;
   for (int nr = 1; std::getline(in, eilute); ++nr) {
-    if (eilute.empty() || eilute[0] == '#') continue;
-    if (eilute == "[single words]") {
-      zodziai = true;
-      continue;
-    }
     std::istringstream laukai(eilute);
-    if (std::getline(std::getline(std::getline(laukai, rusis, '\t'), sablonas, '\t'), priezastis) &&
-        !priezastis.empty())
+    if (eilute == "[single words]")
+      zodziai = true;
+    else if (eilute.empty() || eilute[0] == '#')
+      continue;
+    else if (std::getline(std::getline(std::getline(laukai, rusis, '\t'), sablonas, '\t'),
+                          priezastis) &&
+             !priezastis.empty())
       isimtys.push_back(
           {std::regex(rusis), sablonas, std::regex(IsUtf8(sablonas).Tekstas), zodziai});
     else
