@@ -1,8 +1,7 @@
-// Every form of the model words (for nominals the first example of each paradigm label the entry
-// editor shows, for verbs one verb per class label) must be a word the Lithuanian spelling
-// dictionary (hunspell, lt_LT) knows, apart from the reviewed limits of the .tsv files here: one a
-// line, "PATTERNS<TAB>PATTERNS<TAB>REASON", shell patterns separated by ", ". A limit that no
-// longer excuses anything is stale and fails too, since it would hide a later fault.
+// Every form of the model words (the first example of each nominal paradigm label, one verb per
+// verb class label) must be a word the Lithuanian spelling dictionary (hunspell, lt_LT) knows,
+// apart from the reviewed limits of the .tsv files here: "PATTERNS<TAB>PATTERNS<TAB>REASON", shell
+// patterns separated by ", ". A limit that excuses nothing is stale and would hide a later fault.
 #include <fnmatch.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -41,21 +40,6 @@ bool Atitinka(const std::string& sablonai, const std::string& tekstas) {
   return false;
 }
 
-// Each limit of a file as its two pattern lists and its reason.
-std::vector<std::array<std::string, 3>> Ribos(const std::string& failas) {
-  std::ifstream in(KERVOSTA_SOURCE_DIR "/tests/morphology/" + failas);
-  EXPECT_TRUE(in) << failas;
-  std::vector<std::array<std::string, 3>> ribos;
-  for (std::string eilute; std::getline(in, eilute);) {
-    if (eilute.empty() || eilute.front() == '#') continue;
-    std::istringstream laukai(eilute);
-    auto& r = ribos.emplace_back();
-    std::getline(std::getline(std::getline(laukai, r[0], '\t'), r[1], '\t'), r[2]);
-    EXPECT_FALSE(r[2].empty()) << "a limit without a reason: " << eilute;
-  }
-  return ribos;
-}
-
 // The words hunspell rejects, or nothing when it cannot run.
 std::optional<std::set<std::string>> Atmesti(const std::vector<Zodis>& zodziai) {
   const std::string kelias = testing::TempDir() + "/kervosta_hunspell_" + std::to_string(::getpid());
@@ -75,7 +59,16 @@ std::optional<std::set<std::string>> Atmesti(const std::vector<Zodis>& zodziai) 
 }
 
 void Tikrinti(const std::vector<Zodis>& zodziai, const std::string& ribuFailas) {
-  const auto ribos = Ribos(ribuFailas);
+  std::ifstream in(KERVOSTA_SOURCE_DIR "/tests/morphology/" + ribuFailas);
+  ASSERT_TRUE(in) << ribuFailas;
+  std::vector<std::array<std::string, 3>> ribos;  // patterns, patterns, reason
+  for (std::string eilute; std::getline(in, eilute);) {
+    if (eilute.empty() || eilute.front() == '#') continue;
+    std::istringstream laukai(eilute);
+    auto& r = ribos.emplace_back();
+    std::getline(std::getline(std::getline(laukai, r[0], '\t'), r[1], '\t'), r[2]);
+    EXPECT_FALSE(r[2].empty()) << "a limit without a reason: " << eilute;
+  }
   const auto atmesti = Atmesti(zodziai);
   ASSERT_TRUE(atmesti) << "hunspell with the lt_LT dictionary cannot run";
   std::vector<int> panaudota(ribos.size(), 0);

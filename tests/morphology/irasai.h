@@ -1,4 +1,4 @@
-// Dictionary entries built field by field for the form builders' tests.
+// Dictionary entries for the form builders' tests; `Irasas` takes a Windows-1257 stem.
 #pragma once
 
 #include <string_view>
@@ -8,7 +8,6 @@
 
 namespace kervosta::testai {
 
-// Stem in Windows-1257.
 inline ZodynoIrasas Irasas(std::string_view kamienas, int p1, int p2 = 0, int p3 = 0,
                            int kategorija = 0) {
   ZodynoIrasas irasas;
@@ -20,7 +19,7 @@ inline ZodynoIrasas Irasas(std::string_view kamienas, int p1, int p2 = 0, int p3
   return irasas;
 }
 
-// Infinitive, present and past stems in UTF-8; present, past and future classes.
+// Stems in UTF-8: infinitive, present, past; then the present, past and future classes.
 inline ZodynoIrasas Veiksmazodis(const char* bendraties, const char* esamasis, const char* butasis,
                                  int esamojo, int butojo, int busimojo) {
   ZodynoIrasas irasas = Irasas(IsUtf8(bendraties).Tekstas, esamojo, butojo, busimojo);
