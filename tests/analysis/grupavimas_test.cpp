@@ -65,6 +65,7 @@ TEST_F(Grupavimas, RolesAndCases) {
       // A negated verb puts its object in the genitive.
       {{"the", "boy", "did", "not", "see", "the", "book", "."},
        "0:1[the/0 boy/0] 4:6[did/0] 7:6[not/0] 1:6[see/3] 0:0[the/1 book/1] 5:6[./0] "},
+      // The affirmative keeps the accusative the verb asks for.
       {{"the", "boy", "saw", "the", "book"}, "0:1[the/0 boy/0] 1:6[saw/3] 0:0[the/3 book/3] "},
       // A preposition governs the noun group right after it, and no other.
       {{"go", "to", "the", "bus", "station"}, "1:6[go/7] 2:6[to/3] 0:2[the/3 bus/1 station/3] "},

@@ -1,5 +1,5 @@
-// Looked-up sentences for the analysis tests: the words are looked up by the real lookup in a
-// small dictionary with one or two entries of every part of speech.
+// A small dictionary with one or two entries of every part of speech, shared by the analysis and
+// translation tests, and sentences looked up in it by the real lookup.
 #pragma once
 
 #include <string_view>
