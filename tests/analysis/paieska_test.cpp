@@ -12,13 +12,22 @@
 #include "analysis/segmentavimas.h"
 #include "analysis/zodzio_paieska.h"
 #include "core/cp1257.h"
-#include "tests/analysis/paieska_irasai.h"
+#include "lexicon/zodyno_failai.h"
+#include "lexicon/zodyno_tekstas.h"
 
 namespace kervosta {
 namespace {
 
 using namespace literals;
-using namespace bandymai;
+
+// The built-in records, and main and user dictionaries read from text lines.
+ZodynuRinkinys Zodynai(std::string_view pagrindinis, std::string_view vartotojo = "") {
+  ZodynuRinkinys zodynai;
+  UzpildytiVidiniusIrasus(zodynai);
+  SkaitytiZodynoTeksta(pagrindinis, zodynai.PagrindinisZodynas);
+  SkaitytiZodynoTeksta(vartotojo, zodynai.VartotojoZodynas);
+  return zodynai;
+}
 
 // Text, part of speech, case, number, gender, degree, tense, English form, person, Nr, voice.
 std::string Santrauka(const TZodis& z) {
