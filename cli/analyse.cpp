@@ -140,12 +140,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     return IsejimasFailas;
   }
   Analizuoti(aplinka, cp1257.Tekstas, srautai.out);
-  srautai.out.flush();
-  if (!srautai.out) {
-    srautai.err << Pavadinimas << ": cannot write standard output\n";
-    return IsejimasFailas;
-  }
-  return IsejimasGerai;
+  return BaigtiIsvedima(srautai, Pavadinimas);
 }
 
 const Registracija registracija({"analyse", "show the words, features and groups of a sentence",

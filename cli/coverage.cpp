@@ -187,12 +187,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   Skaiciai skaiciai;
   for (const std::string& sakinys : Sakiniai(tekstas)) SkaiciuotiSakini(zodynai, sakinys, skaiciai);
   RasytiRezultata(skaiciai, parinktys.Nezinomi, srautai.out);
-  srautai.out.flush();
-  if (!srautai.out) {
-    srautai.err << Pavadinimas << ": cannot write standard output\n";
-    return IsejimasFailas;
-  }
-  return IsejimasGerai;
+  return BaigtiIsvedima(srautai, Pavadinimas);
 }
 
 const Registracija registracija(

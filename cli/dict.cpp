@@ -52,8 +52,8 @@ int Isvesti(const fs::path& failas, Srautai& srautai) {
   // A broken tail still shows the whole records in front of it.
   for (const ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas)
     srautai.out << IrasasITeksta(m->Duomenys) << '\n';
+  if (klaida.empty()) return BaigtiIsvedima(srautai, Pavadinimas);
   srautai.out.flush();
-  if (klaida.empty()) return IsejimasGerai;
   srautai.err << Pavadinimas << " dump: '" << failas.string() << "': " << klaida << '\n';
   return IsejimasFailas;
 }

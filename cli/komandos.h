@@ -33,4 +33,8 @@ struct Registracija {
 
 const std::vector<Komanda>& Komandos();
 
+// Flushes standard output and turns a failed write (a closed pipe, a full disk) into one error
+// line and IsejimasFailas; IsejimasGerai otherwise.
+int BaigtiIsvedima(Srautai& srautai, std::string_view komanda);
+
 }  // namespace kervosta::cli

@@ -95,12 +95,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   IeskotiZodyne(zodynai, zodis, kandidatai);
   for (int i = 0; i < kandidatai.Kiekis(); ++i) RasytiKandidata(kandidatai[i], srautai.out);
 
-  srautai.out.flush();
-  if (!srautai.out) {
-    srautai.err << Pavadinimas << ": cannot write standard output\n";
-    return IsejimasFailas;
-  }
-  return IsejimasGerai;
+  return BaigtiIsvedima(srautai, Pavadinimas);
 }
 
 const Registracija registracija({"lookup", "show the built-in and dictionary candidates of a word",

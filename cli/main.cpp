@@ -30,6 +30,13 @@ Registracija::Registracija(Komanda komanda) {
 
 const std::vector<Komanda>& Komandos() { return Registras(); }
 
+int BaigtiIsvedima(Srautai& srautai, std::string_view komanda) {
+  srautai.out.flush();
+  if (srautai.out) return IsejimasGerai;
+  srautai.err << komanda << ": cannot write standard output\n";
+  return IsejimasFailas;
+}
+
 }  // namespace kervosta::cli
 
 int main(int argc, char** argv) {

@@ -192,12 +192,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     aplinka.Klausejas = &terminalas->Klausejas();
   }
   for (const Ivestis& ivestis : ivestys) Versti(aplinka, ivestis, srautai.out);
-  srautai.out.flush();
-  if (!srautai.out) {
-    srautai.err << Pavadinimas << ": cannot write standard output\n";
-    return IsejimasFailas;
-  }
-  return IsejimasGerai;
+  return BaigtiIsvedima(srautai, Pavadinimas);
 }
 
 const Registracija registracija({"translate", "translate English text into Lithuanian", Vykdyti});
