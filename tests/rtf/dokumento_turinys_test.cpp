@@ -1,8 +1,7 @@
 #include "app/dokumento_turinys.h"
 
-#include <gtest/gtest.h>
+#include "tests/rtf/gui_programa.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,15 +14,7 @@
 namespace kervosta {
 namespace {
 
-class DokumentoTurinys : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char vardas[] = "dokumento_turinys_test";
-    static char* argv[] = {vardas, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-  }
-};
+using DokumentoTurinys = testai::SuGuiPrograma;
 
 TEST_F(DokumentoTurinys, PlainTextIsBalticUnlessItCarriesAUtf8ByteOrderMark) {
   QTextDocument d;

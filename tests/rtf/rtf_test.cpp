@@ -1,14 +1,11 @@
 #include "app/rtf.h"
 
-#include <gtest/gtest.h>
+#include "tests/rtf/gui_programa.h"
 
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace kervosta {
 namespace {
@@ -94,15 +91,7 @@ QTextDocument* PavyzdinisDokumentas(QObject* tevas) {
   return d;
 }
 
-class Rtf : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char vardas[] = "rtf_test";
-    static char* argv[] = {vardas, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-  }
-};
+using Rtf = testai::SuGuiPrograma;
 
 TEST_F(Rtf, SavedDocumentReadsBackWithTheSameTextAndFormatting) {
   QObject tevas;
