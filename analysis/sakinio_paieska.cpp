@@ -38,6 +38,9 @@ bool SurastiBeZodyno(const ZodynuRinkinys& zodynai, TZodis& zodis) {
   vidinis.Liet = zodis.Liet;
   if (!AtpazintiVidini(zodynai, zodis.Angl, vidinis)) return false;
   PerimtiPozymius(vidinis, zodis);
+  // English writes "I" with a capital wherever it stands; "aš" takes one only where the
+  // sentence starts, and rendering capitalises the first word anyway.
+  if (zodis.Angl == "i") zodis.Tikrinis = 0;
   return true;
 }
 

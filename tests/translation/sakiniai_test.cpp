@@ -51,6 +51,8 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boy is seen.", "Berniukas yra matytas. "},
       {"The books are seen.", "Knygos yra matytos. "},
       {"I see 2 books.", "Aš matau 2 knygas. "},
+      // English capitalises "I" everywhere; Lithuanian only at the start of the sentence.
+      {"The boy and I see the book.", "Berniukas ir aš matau knygą. "},
       // "būti" takes its own third persons, fuses with "ne" and keeps the predicate nominative.
       {"They are boys.", "Jie yra berniukai. "},
       {"The boy is not a teacher.", "Berniukas nėra mokytojas. "},
