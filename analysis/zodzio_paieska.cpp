@@ -58,8 +58,12 @@ constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
     {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
 }};
 
-// A required question 1..6 ("kas?" .. "kur?") is the case 0..5 a verb governs; anything else
-// governs none.
+// Record part-of-speech codes of the words that govern a case besides verbs.
+constexpr std::int32_t kPrieveiksmis = 4;
+constexpr std::int32_t kPrielinksnis = 8;
+
+// A required question 1..6 ("kas?" .. "kur?") is the case 0..5 a verb, adverb or preposition
+// governs; anything else governs none.
 std::uint8_t ValdomasLinksnis(std::int32_t klausimas) {
   return klausimas >= 1 && klausimas <= 6 ? static_cast<std::uint8_t>(klausimas - 1) : BeLinksnio;
 }
@@ -268,7 +272,12 @@ class IrasoTikrintojas {
     const std::int32_t kodas = irasas_.DaliesKodas();
     if (kodas >= 1 && kodas <= 15) z.KalbosDalis = static_cast<std::uint8_t>(kodas - 1);
     const std::int32_t klausimas = irasas_.Pozymis();
-    if (klausimas >= 1 && klausimas <= 6) z.Linksnis = static_cast<std::uint8_t>(klausimas - 1);
+    if (kodas == kPrieveiksmis || kodas == kPrielinksnis)
+      // Their case is the one they govern: without a question, read as the nominative, an adverb
+      // or preposition would force the nominative on the following noun group.
+      z.Linksnis = ValdomasLinksnis(klausimas);
+    else if (klausimas >= 1 && klausimas <= 6)
+      z.Linksnis = static_cast<std::uint8_t>(klausimas - 1);
     z.Gimine = 0;
     z.Skaicius = 0;
   }
