@@ -25,11 +25,11 @@ class KoregavimoKlausejas {
 
   // Shows the candidates of `aplinka.Variantai` for the word (`rezimas` is the dialog mode,
   // `DialogoRezimas`; `zodis` the English word, which is also the word a new entry starts from,
-  // `NaujasZodis`) and returns the chosen one, 1-based, or 0 for none (`PasirinktasVariantas`). With none, an unknown word keeps
-  // its English text and an ambiguous word takes the last candidate; `PaliktiAngliska` keeps the
-  // English text in both modes. An answer may add a user-dictionary entry and refill
-  // `aplinka.Variantai` before choosing, and may switch correction off by setting
-  // `aplinka.AutomatinisVertimas` to 1.
+  // `NaujasZodis`) and returns the chosen one, 1-based, or 0 for none (`PasirinktasVariantas`).
+  // With none, an unknown word keeps its English text and an ambiguous word takes the last
+  // candidate; `PaliktiAngliska` keeps the English text in both modes. An answer may add a
+  // user-dictionary entry and refill `aplinka.Variantai` before choosing, and may switch
+  // correction off by setting `aplinka.AutomatinisVertimas` to 1.
   virtual int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
                       const std::string& zodis, Aplinka& aplinka) = 0;
 };

@@ -94,8 +94,8 @@ bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
   return false;
 }
 
-void RasytiVidiniVeiksmazodi(const ZodynoIrasas& irasas, int nr, const VeiksmazodzioPataikymas& forma,
-                             TZodis& tikslas) {
+void RasytiVidiniVeiksmazodi(const ZodynoIrasas& irasas, int nr,
+                             const VeiksmazodzioPataikymas& forma, TZodis& tikslas) {
   tikslas.Vidinis = 1;
   tikslas.Nr = nr;
   tikslas.KalbosDalis = dVeiksmazodis;

@@ -20,8 +20,9 @@ void RasytiPagalba(std::ostream& out) {
          "Looks an English word form up as translation does: the built-in words (modals,\n"
          "forms of be, can, do, have, personal pronouns), then every entry of the main and then\n"
          "the user dictionary. Prints the built-in recognition, if any, and then every\n"
-         "dictionary candidate in the order translation sees them (automatic translation takes\n"
-         "the last one); nothing when the word is unknown.\n\n"
+         "dictionary candidate in the order translation sees them; nothing when the word is\n"
+         "unknown. Translation takes a built-in word as recognised and never asks the\n"
+         "dictionaries about it; otherwise automatic translation takes the last candidate.\n\n"
          "Options:\n"
       << ZodynuParinkciuPagalba
       << "  --help                   show this help\n\n"
