@@ -141,6 +141,9 @@ void PoHave(Vieta& v) {
   }
   if (v.Yra(2, {"should", "would", "shouldn't", "wouldn't"}) || v.SuNe(3, {"should", "would"}))
     return;
+  // "I have seen" is a past like "he has seen": a "have" left in place came out as a second
+  // verb ("turiu mačiau").
+  v.Sugerti(1);
   ButasisVeikiamasis(w0);
 }
 
@@ -152,8 +155,10 @@ void PoBeen(Vieta& v) {
     ButasisVeikiamasis(w0);
     w0.Teigiamas = 1;
   } else if (v.SuNe(3, {"have"})) {
+    // "been" goes too, as in "have been" and "haven't been": kept, it read as a second past.
     v.Sugerti(3);
     v.Sugerti(2);
+    v.Sugerti(1);
     ButasisVeikiamasis(w0);
     w0.Teigiamas = 0;
   } else if (v.Yra(2, {"haven't"})) {
@@ -164,7 +169,8 @@ void PoBeen(Vieta& v) {
   }
 }
 
-// "be done" after a modal or "to": a passive participle, the "be" carrying the future.
+// "be done" after a modal or "to": a passive participle, the "be" carrying the future and any
+// negation ("nebus matyta"; negating the participle as well said "not" twice).
 void PoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
   const bool neigiama = v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"}) ||
@@ -176,8 +182,8 @@ void PoBe(Vieta& v) {
     be.Laikas = Busimasis;
     be.Asmuo = 3;
     be.Veikiamoji = 1;
+    if (neigiama) be.Teigiamas = 0;
     Neveikiamasis(w0);
-    if (neigiama) w0.Teigiamas = 0;
   } else if (v.Yra(2, {"to"})) {
     Neveikiamasis(w0);
   }
@@ -193,16 +199,21 @@ void Dalyvis(Vieta& v) {
     return;
   } else if (v.Yra(1, {"be"})) {
     PoBe(v);
-  } else if (v.Yra(1, {"am", "is", "are"})) {
+  } else if (v.Yra(1, {"am", "is", "are", "was", "were"})) {
+    // The form of "be" stays and is translated: "yra matyta", "buvo matyta".
     Neveikiamasis(w0);
-  } else if (v.SuNe(2, {"am", "are", "is"}) || v.Yra(1, {"isn't", "aren't"})) {
+  } else if (v.SuNe(2, {"am", "are", "is", "was", "were"})) {
+    // The negation belongs to the "be" that stays ("nėra matyta"), not to the participle too.
+    v.Pries(2).Teigiamas = 0;
+    Neveikiamasis(w0);
+  } else if (v.Yra(1, {"isn't", "aren't"})) {
     Neveikiamasis(w0);
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"has"})) {
     v.Sugerti(1);
     ButasisVeikiamasis(w0);
-  } else if (v.SuNe(2, {"has", "have"}) || v.Yra(1, {"hasn't", "haven't"})) {
-    SugertiPagalbini(v, {"has", "have"});
+  } else if (v.SuNe(2, {"has", "have", "had"}) || v.Yra(1, {"hasn't", "haven't", "hadn't"})) {
+    SugertiPagalbini(v, {"has", "have", "had"});
     ButasisVeikiamasis(w0);
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"had"})) {
@@ -213,24 +224,21 @@ void Dalyvis(Vieta& v) {
   }
 }
 
-// "be going" after a modal: the future.
+// "be going" after a modal: the future, carried by the verb alone. The "be" goes after every
+// modal: left in place it came out as a second verb ("būsiu eisiu").
 void IngPoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  if (v.Yra(2, {"should", "would"})) {
-    v.Sugerti(1);
-    w0.Laikas = Busimasis;
-  } else if (v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"})) {
-    v.Sugerti(v.Yra(3, {"should", "would"}) ? 3 : 2);
-    w0.Laikas = Busimasis;
-    w0.Teigiamas = 0;
-  } else if (v.Yra(2, {"shall", "will"})) {
+  const Zodziai modaliniai = {"should", "would", "shall", "will"};
+  const bool neigiama =
+      v.SuNe(3, modaliniai) || v.Yra(2, {"shouldn't", "wouldn't", "shan't", "won't"});
+  if (!neigiama && !v.Yra(2, modaliniai)) return;
+  if (neigiama)
+    v.Sugerti(v.Yra(3, modaliniai) ? 3 : 2);
+  else if (v.Yra(2, {"shall", "will"}))
     v.Sugerti(2);
-    w0.Laikas = Busimasis;
-  } else if (v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"})) {
-    v.Sugerti(v.Yra(3, {"shall", "will"}) ? 3 : 2);
-    w0.Laikas = Busimasis;
-    w0.Teigiamas = 0;
-  }
+  v.Sugerti(1);
+  w0.Laikas = Busimasis;
+  if (neigiama) w0.Teigiamas = 0;
 }
 
 void IngForma(Vieta& v) {

@@ -31,22 +31,29 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"to", "go"}, 1, 1, 2, 1, 0, {0}},
       {{"go"}, 2, 1, 2, 1, 0, {}},
       {{"you", "know"}, 2, 1, 2, 1, 0, {}},
-      // Past participles: passive after a form of "be", active past after "have".
+      // Past participles: passive after a form of "be", active past after "have"; a "be" that
+      // stays carries the negation alone.
       {{"the", "book", "is", "done"}, 3, 1, 4, 0, 0, {}},
+      {{"the", "book", "was", "seen"}, 3, 1, 4, 0, 0, {}},
+      {{"the", "book", "was", "not", "seen"}, 3, 1, 4, 0, 0, {}},
       {{"the", "boy", "has", "seen"}, 3, 1, 3, 1, 0, {2}},
+      {{"i", "have", "seen"}, 3, 1, 3, 1, 0, {1}},
       {{"the", "boy", "hasn't", "seen"}, 3, 0, 3, 1, 0, {2}},
+      {{"i", "had", "not", "seen"}, 3, 0, 3, 1, 0, {1}},
       {{"they", "have", "been", "seen"}, 3, 1, 3, 1, 0, {1, 2}},
+      {{"they", "have", "not", "been", "seen"}, 3, 0, 3, 1, 0, {1, 2, 3}},
       {{"he", "would", "have", "done"}, 3, 1, 4, 1, 0, {}},
       {{"he", "will", "have", "done"}, 3, 1, 4, 1, 0, {}},
       {{"he", "won't", "have", "done"}, 3, 0, 4, 1, 0, {1}},
       {{"the", "book", "was", "being", "seen"}, 3, 1, 4, 0, 0, {2}},
       {{"the", "book", "will", "be", "seen"}, 3, 1, 4, 0, 0, {2}},
-      {{"the", "book", "should", "not", "be", "seen"}, 3, 0, 4, 0, 0, {3}},
-      // -ing forms.
+      {{"the", "book", "should", "not", "be", "seen"}, 3, 1, 4, 0, 0, {3}},
+      // -ing forms: after a modal the "be" vanishes too.
       {{"he", "is", "going"}, 2, 1, 5, 1, 0, {1}},
-      {{"he", "will", "be", "going"}, 5, 1, 5, 1, 0, {1}},
+      {{"he", "will", "be", "going"}, 5, 1, 5, 1, 0, {1, 2}},
       {{"he", "should", "be", "going"}, 5, 1, 5, 1, 0, {2}},
-      {{"he", "should", "not", "be", "going"}, 5, 0, 5, 1, 0, {1}},
+      {{"he", "should", "not", "be", "going"}, 5, 0, 5, 1, 0, {1, 3}},
+      {{"he", "won't", "be", "going"}, 5, 0, 5, 1, 0, {1, 2}},
   };
   for (const auto& a : atvejai) {
     TSakinys s = Sakinys(a.Zodziai);

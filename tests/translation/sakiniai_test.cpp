@@ -50,6 +50,12 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The book is seen.", "Knyga yra matyta. "},
       {"The boy is seen.", "Berniukas yra matytas. "},
       {"The books are seen.", "Knygos yra matytos. "},
+      {"The books were seen.", "Knygos buvo matytos. "},
+      // One negation and one verb where English has two auxiliaries.
+      {"The book won't be seen.", "Knyga nebus matyta. "},
+      {"The boy will not be going.", "Berniukas neeis. "},
+      {"They have seen the book.", "Jie matė knygą. "},
+      {"They had not seen the book.", "Jie nematė knygos. "},
       {"I see 2 books.", "Aš matau 2 knygas. "},
       // English capitalises "I" everywhere; Lithuanian only at the start of the sentence.
       {"The boy and I see the book.", "Berniukas ir aš matau knygą. "},
