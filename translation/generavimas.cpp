@@ -64,14 +64,16 @@ void Daiktavardis(TZodis& z, DarbinesReiksmes& r) {
   if (const ZodynoIrasas* irasas = Irasas(z)) Priskirti(z, DaiktavardzioForma(*irasas, linksnis, skaicius));
 }
 
-// A numeral written in digits keeps its digits, and one of no gender keeps its text.
+// A numeral written in digits keeps its digits, and one of no gender keeps its text; neither
+// passes its case on to a later verb.
 void Skaitvardis(TZodis& z, DarbinesReiksmes& r) {
   if (z.Liet == z.Angl) return;
+  const auto gimine = SkaitvardzioGimine(r.Gimine(z));
+  if (!gimine) return;
   const int linksnis = r.Linksnis(z);
   const int skaicius = r.Skaicius(z);
-  const auto gimine = SkaitvardzioGimine(r.Gimine(z));
-  const ZodynoIrasas* irasas = Irasas(z);
-  if (gimine && irasas) Priskirti(z, SkaitvardzioForma(*irasas, *gimine, linksnis, skaicius));
+  if (const ZodynoIrasas* irasas = Irasas(z))
+    Priskirti(z, SkaitvardzioForma(*irasas, *gimine, linksnis, skaicius));
 }
 
 void Budvardis(TZodis& z, DarbinesReiksmes& r) {
