@@ -90,14 +90,18 @@ void RastiPapildinius(SGList& grupes) {
   }
 }
 
+// An active past participle ("she will have gone": "ji bus ėjusi") agrees with the subject in
+// number and gender as a passive group does; its case is the nominative that generation gives it.
+constexpr std::uint8_t AnglDalyvis = 4;
+
 void DerintiSuVeiksniu(SGrupe& v, const SGrupe& s) {
   const TZodis& paskutinis = *s.Zodziai.back();
   const std::uint8_t asmuo = AsmuoPagalIvardi(paskutinis);
   for (TZodis* z : v.Zodziai) {
     z->Asmuo = asmuo;
-    if (v.Aktyvi != 0) continue;
+    if (v.Aktyvi != 0 && z->AnglForma != AnglDalyvis) continue;
     z->Skaicius = paskutinis.Skaicius;
-    z->Linksnis = paskutinis.Linksnis;
+    if (v.Aktyvi == 0) z->Linksnis = paskutinis.Linksnis;
     if (paskutinis.Gimine != 0) z->Gimine = paskutinis.Gimine;
   }
 }

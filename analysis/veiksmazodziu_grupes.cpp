@@ -118,6 +118,10 @@ void BazineForma(Vieta& v) {
     SugertiModaliniSutrumpinima(v, 1);
     w0.Laikas = Busimasis;
     w0.Teigiamas = 0;
+  } else if (v.Yra(1, {"can", "could"}) || v.SuNe(2, {"can", "could"})) {
+    // "can" stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
+    // "galiu einu").
+    w0.Laikas = Bendratis;
   } else {
     w0.Laikas = Esamasis;
   }

@@ -137,9 +137,14 @@ void Veiksmazodis(const Aplinka& aplinka, TZodis& z, DarbinesReiksmes& r) {
     const int linksnis = r.Linksnis(z);
     const int gimine = DalyvioGimine(r.Gimine(z));
     const int skaicius = r.Skaicius(z);
+    // The builder reads an active participle's case from the person: the third person would make
+    // "bus matęs" a dative ("bus matusiam"). The participle stands beside its subject: nominative.
+    const bool veikiamasisDalyvis =
+        FormosRusis(z.AnglForma) == fDalyvis && RusiesKodas(z.Veikiamoji);
+    const int asmuoArLinksnis = veikiamasisDalyvis ? lVardininkas : asmuo;
     const auto forma = [&](const ZodynoIrasas& irasas) {
-      return VeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, linksnis, gimine, skaicius,
-                                FormosRusis(z.AnglForma), RusiesKodas(z.Veikiamoji));
+      return VeiksmazodzioForma(irasas, asmuoArLinksnis, laikas, nuosaka, linksnis, gimine,
+                                skaicius, FormosRusis(z.AnglForma), RusiesKodas(z.Veikiamoji));
     };
     if (const ZodynoIrasas* irasas = Irasas(z)) Priskirti(z, forma(*irasas));
     // A built-in verb ("be", "have" ...) is built from its own record even when an entry is set.

@@ -56,6 +56,10 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boy will not be going.", "Berniukas neeis. "},
       {"They have seen the book.", "Jie matė knygą. "},
       {"They had not seen the book.", "Jie nematė knygos. "},
+      {"I can not go.", "Aš negaliu eiti. "},
+      // An active participle stands in the nominative and agrees with its subject.
+      {"She will have gone.", "Ji bus ėjusi. "},
+      {"They will have seen the book.", "Jie bus matę knygą. "},
       {"I see 2 books.", "Aš matau 2 knygas. "},
       // English capitalises "I" everywhere; Lithuanian only at the start of the sentence.
       {"The boy and I see the book.", "Berniukas ir aš matau knygą. "},
