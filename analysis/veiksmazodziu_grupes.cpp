@@ -86,7 +86,8 @@ void BazineForma(Vieta& v) {
     return v.SuNe(2, suNe) || v.Yra(1, sutrumpinti);
   };
   if (v.AsmeninisIvardis(1)) {
-    w0.Laikas = Esamasis;
+    // "Did you see?", "Will you go?": the auxiliary in front of the pronoun gives the tense.
+    w0.Laikas = v.Yra(2, {"did"}) ? Butasis : v.Yra(2, {"shall", "will"}) ? Busimasis : Esamasis;
   } else if (v.Yra(1, {"should", "would"})) {
     Tariamasis(w0);
   } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {

@@ -31,6 +31,8 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"to", "go"}, 1, 1, 2, 1, 0, {0}},
       {{"go"}, 2, 1, 2, 1, 0, {}},
       {{"you", "know"}, 2, 1, 2, 1, 0, {}},
+      {{"did", "you", "know"}, 3, 1, 2, 1, 0, {}},
+      {{"will", "you", "know"}, 5, 1, 2, 1, 0, {}},
       // "can" stays and takes the person; the verb after it is an infinitive.
       {{"we", "could", "not", "see"}, 1, 1, 2, 1, 0, {}},
       // Past participles: passive after a form of "be", active past after "have"; a "be" that

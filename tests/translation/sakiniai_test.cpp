@@ -43,6 +43,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"To go.", "Eiti. "},
       {"Go home.", "Eikite namo. "},
       {"Do you know?", "Ar jūs žinote? "},
+      {"Did you know?", "Ar jūs žinojote? "},
       {"The bus station.", "Autobuso stotis. "},
       {"The boy went to the station.", "Berniukas ėjo į stotį. "},
       // The adverb stands between: the preposition does not reach the noun group.
