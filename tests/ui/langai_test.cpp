@@ -1,11 +1,14 @@
-// The settings window acts at once, and the rules editor lists each group-type code once however
-// often it is opened.
+// The settings window acts at once, the rules editor lists each group-type code once however
+// often it is opened, and Qt's own dialogs speak Lithuanian.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "analysis/aplinka.h"
 #include "app/nustatymu_langas.h"
+#include "app/qt_vertimai.h"
 #include "app/taisykliu_redaktorius.h"
 #include "translation/taisykles.h"
 
@@ -36,6 +39,16 @@ class LangaiTest : public QObject {
       for (int i = 0; i < tipai->count(); ++i) kodai.append(tipai->itemText(i));
       QCOMPARE(kodai, (QStringList{"tnp", "tvp", "tpp", "tap", "txp", "tnz", "tauxp"}));
     }
+  }
+
+  // The questions before text could be lost offer Lithuanian answers, not Qt's English ones.
+  void standartiniaiMygtukaiLietuviskai() {
+    IdiegtiQtVertimus(*QCoreApplication::instance());
+    QMessageBox klausimas(QMessageBox::Question, QString(), QString(),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(klausimas.button(QMessageBox::Yes)->text(), QStringLiteral("&Taip"));
+    QCOMPARE(klausimas.button(QMessageBox::No)->text(), QStringLiteral("&Ne"));
+    QCOMPARE(klausimas.button(QMessageBox::Cancel)->text(), QStringLiteral("Atšaukti"));
   }
 };
 
