@@ -1,5 +1,5 @@
 // The rules editor (TForm6): shows one translation rule and lets the user switch it on and set
-// its priority. Most of its controls have no function yet.
+// its priority. Its other controls have no behaviour: rules are neither stored nor applied.
 #pragma once
 
 #include <QDialog>
