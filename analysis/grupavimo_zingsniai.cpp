@@ -128,11 +128,22 @@ void DerintiVardineDali(SGrupe& v, const SGrupe& s, SGrupe& o, const ZodynuRinki
   }
 }
 
+// "The book is not seen": "not" parts the participle from its "be", and the subject went to the
+// "be". The passive participle agrees with that subject all the same, or it kept the case its
+// verb governs ("nėra matytą").
+SGrupe* BendrasVeiksnys(SGList& grupes, int v) {
+  for (int i = v - 1; i >= 0; --i)
+    if (grupes.YraVeiksmGrupe(i))
+      return grupes.Grupes[i].Veiksnys >= 0 ? &grupes.Grupes[grupes.Grupes[i].Veiksnys] : nullptr;
+  return nullptr;
+}
+
 void Derinti(SGList& grupes, const ZodynuRinkinys& zodynai) {
   for (int i = 0; i < grupes.Grupes.Kiekis(); ++i) {
     if (!grupes.YraVeiksmGrupe(i)) continue;
     SGrupe& v = grupes.Grupes[i];
     SGrupe* s = v.Veiksnys >= 0 ? &grupes.Grupes[v.Veiksnys] : nullptr;
+    if (!s && v.Aktyvi == 0) s = BendrasVeiksnys(grupes, i);
     SGrupe* o = v.Papildinys >= 0 ? &grupes.Grupes[v.Papildinys] : nullptr;
     if (s) DerintiSuVeiksniu(v, *s);
     if (o) LinksniuotiPapildini(v, *o, zodynai);

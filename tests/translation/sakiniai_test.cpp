@@ -52,6 +52,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boy is seen.", "Berniukas yra matytas. "},
       {"The books are seen.", "Knygos yra matytos. "},
       {"The books were seen.", "Knygos buvo matytos. "},
+      {"The books were not seen.", "Knygos nebuvo matytos. "},
       // One negation and one verb where English has two auxiliaries.
       {"The book won't be seen.", "Knyga nebus matyta. "},
       {"The boy will not be going.", "Berniukas neeis. "},
