@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "analysis/grupavimas.h"
-#include "core/cp1257.h"
 #include "tests/analysis/grupavimas_zodziai.h"
 
 namespace kervosta {
 namespace {
 
-using namespace literals;
 using testai::Sakinys;
 
 // Each row: the words ending with the main verb, the tense, affirmation, English form, voice and
@@ -74,16 +72,6 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
                 a.Sugerti.contains(i))
           << "word " << i;
   }
-}
-
-TEST(AnalizuotiVeiksmazodzius, HaveAfterWillBecomesTheFutureOfButi) {
-  TSakinys s = Sakinys({"he", "won't", "have", "done"});
-  AnalizuotiVeiksmazodzius(s);
-  const TZodis& have = s.Zodziai[2];
-  EXPECT_EQ(have.Liet, "būti"_lt);
-  EXPECT_EQ(have.Laikas, 5);
-  EXPECT_EQ(have.Vidinis, 1);  // built from the built-in record of "be"
-  EXPECT_EQ(have.Nr, 2);
 }
 
 // "Go home." and "Do you know?" end to end are in the sentence tests; here the cases that must
