@@ -26,11 +26,20 @@ void TForm1::Zenklinimas(bool ijungtas) {
     QTextListFormat sarasas;
     sarasas.setStyle(QTextListFormat::ListDisc);
     zymeklis.createList(sarasas);
-  } else if (QTextList* sarasas = zymeklis.currentList()) {
-    sarasas->remove(zymeklis.block());
-    QTextBlockFormat pastraipa = zymeklis.blockFormat();
-    pastraipa.setIndent(0);
-    zymeklis.setBlockFormat(pastraipa);
+  } else {
+    // Each paragraph of the selection loses its bullet and keeps the rest of its own format.
+    const QTextDocument* dokumentas = zymeklis.document();
+    const QTextBlock paskutinis = dokumentas->findBlock(zymeklis.selectionEnd());
+    for (QTextBlock blokas = dokumentas->findBlock(zymeklis.selectionStart()); blokas.isValid();
+         blokas = blokas.next()) {
+      if (QTextList* sarasas = blokas.textList()) {
+        sarasas->remove(blokas);
+        QTextBlockFormat pastraipa = blokas.blockFormat();
+        pastraipa.setIndent(0);
+        QTextCursor(blokas).setBlockFormat(pastraipa);
+      }
+      if (blokas == paskutinis) break;
+    }
   }
   zymeklis.endEditBlock();
 }

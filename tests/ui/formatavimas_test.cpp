@@ -73,6 +73,15 @@ void FormatavimasTest::irankineSekaZymekli() {
   QVERIFY(Formatas(redaktorius, 11).fontWeight() != QFont::Bold);
   QCOMPARE(Formatas(redaktorius, 10).fontWeight(), static_cast<int>(QFont::Bold));
 
+  // The bullet goes on and off for every paragraph of the selection; each keeps its alignment.
+  Pazymeti(redaktorius, 0, redaktorius->document()->characterCount() - 1);
+  l.Komanda("Zenklinimas");
+  QVERIFY(redaktorius->document()->firstBlock().textList() && redaktorius->document()->lastBlock().textList());
+  l.Komanda("Zenklinimas");
+  for (QTextBlock blokas = redaktorius->document()->begin(); blokas.isValid(); blokas = blokas.next())
+    QVERIFY(!blokas.textList());
+  QVERIFY(redaktorius->document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+
   l.Komanda("Naujas");
   QCOMPARE(l.Langas.BusenosTekstas(), QString());
 }
