@@ -282,6 +282,20 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   }
 }
 
+// "Don't go.", "Do not go.": the absorbed "do" and the silent "not" say nothing, so the command
+// starts at the verb after them.
+bool Nebyli(const SGrupe& grupe) {
+  for (const TZodis* z : grupe.Zodziai)
+    if (!z->Liet.empty() || (z->Angl != "do" && z->Angl != "don't" && z->Angl != "not")) return false;
+  return true;
+}
+
+int PirmaTarianti(const SGList& grupes) {
+  int g = 0;
+  while (g < grupes.Grupes.Kiekis() && Nebyli(grupes.Grupes[g])) ++g;
+  return g;
+}
+
 }  // namespace
 
 void AnalizuotiVeiksmazodzius(TSakinys& sakinys) {
@@ -290,8 +304,9 @@ void AnalizuotiVeiksmazodzius(TSakinys& sakinys) {
 }
 
 void ApdorotiPradiniVeiksmazodi(SGList& grupes) {
-  if (!grupes.YraVeiksmGrupe(0) || grupes.GrupesZodziuSk(0) != 1) return;
-  TZodis& zodis = *grupes.Grupes[0].Zodziai[0];
+  const int g = PirmaTarianti(grupes);
+  if (!grupes.YraVeiksmGrupe(g) || grupes.GrupesZodziuSk(g) != 1) return;
+  TZodis& zodis = *grupes.Grupes[g].Zodziai[0];
   if (zodis.Vidinis == 1) {
     zodis.Liet = "ar"_lt;
     zodis.KalbosDalis = dNezinoma;

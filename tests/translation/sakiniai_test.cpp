@@ -42,6 +42,7 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The book is done.", "Knyga yra daryta. "},
       {"To go.", "Eiti. "},
       {"Go home.", "Eikite namo. "},
+      {"Don't go home.", "Neeikite namo. "},
       {"Do you know?", "Ar jūs žinote? "},
       {"Did you know?", "Ar jūs žinojote? "},
       {"The bus station.", "Autobuso stotis. "},
