@@ -12,8 +12,9 @@ namespace kervosta {
 // and edits those words in place. Runs whether or not the grammar analysis is on.
 void AnalizuotiVeiksmazodzius(TSakinys& sakinys);
 
-// A sentence that starts with a one-word verb group is a command ("Go home.") or, when that
-// verb is a built-in auxiliary, a yes/no question whose auxiliary becomes the particle "ar".
+// A sentence that starts with a one-word verb group (after an absorbed "don't" or "do not") is a
+// command ("Go home.") or, when that verb is a built-in auxiliary, a yes/no question whose
+// auxiliary becomes the particle "ar".
 void ApdorotiPradiniVeiksmazodi(SGList& grupes);
 
 }  // namespace kervosta
