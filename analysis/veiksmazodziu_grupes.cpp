@@ -285,8 +285,10 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
 // "Don't go.", "Do not go.": the absorbed "do" and the silent "not" say nothing, so the command
 // starts at the verb after them.
 bool Nebyli(const SGrupe& grupe) {
-  for (const TZodis* z : grupe.Zodziai)
-    if (!z->Liet.empty() || (z->Angl != "do" && z->Angl != "don't" && z->Angl != "not")) return false;
+  for (const TZodis* z : grupe.Zodziai) {
+    const bool nebylus = z->Angl == "do" || z->Angl == "don't" || z->Angl == "not";
+    if (!nebylus || !z->Liet.empty()) return false;
+  }
   return true;
 }
 
