@@ -25,34 +25,6 @@ std::string Mazosiomis(std::string_view tekstas) {
   return rezultatas;
 }
 
-// The sentence splitter's state. Characters appended while no sentence is open are dropped when
-// the next ordinary character opens one.
-class SakiniuSkaidytojas {
- public:
-  explicit SakiniuSkaidytojas(std::vector<std::string>& sakiniai) : sakiniai_(sakiniai) {}
-
-  void Uzbaigti(char c) {
-    buferis_.push_back(c);
-    sakiniai_.push_back(std::move(buferis_));
-    buferis_.clear();
-    atviras_ = false;
-  }
-  void Atverti(char c) {
-    if (!atviras_) {
-      buferis_.clear();
-      atviras_ = true;
-    }
-    buferis_.push_back(c);
-  }
-  void Prideti(char c) { buferis_.push_back(c); }
-  std::string Likutis() { return std::move(buferis_); }
-
- private:
-  std::vector<std::string>& sakiniai_;
-  std::string buferis_;
-  bool atviras_ = false;
-};
-
 // Whether the sentence ender at index `i` ends its sentence.
 bool BaigiaSakini(std::string_view tekstas, std::size_t i) {
   const std::size_t n = tekstas.size();
@@ -90,29 +62,50 @@ void Valyti(TSakinys& sakinys, std::string TZodis::*laukas) {
 
 }  // namespace
 
-void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
-                      std::string& likutis) {
-  SakiniuSkaidytojas skaidytojas(sakiniai);
+void SakiniuSkaidytojas::Uzbaigti(char c, std::vector<std::string>& sakiniai) {
+  buferis_.push_back(c);
+  sakiniai.push_back(std::move(buferis_));
+  buferis_.clear();
+  atviras_ = false;
+}
+
+void SakiniuSkaidytojas::Atverti(char c) {
+  if (!atviras_) {
+    buferis_.clear();
+    atviras_ = true;
+  }
+  buferis_.push_back(c);
+}
+
+// The remainder never holds an ender or colon whose decision looked past its end, nor a carriage
+// return, so going on from it splits exactly as splitting it again in front of the new piece.
+void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::string>& sakiniai) {
   for (std::size_t i = 0; i < tekstas.size(); ++i) {
     const char c = tekstas[i];
     if (SakinioPabaiga(c)) {
       if (BaigiaSakini(tekstas, i))
-        skaidytojas.Uzbaigti(c);
+        Uzbaigti(c, sakiniai);
       else
-        skaidytojas.Prideti(c);
+        buferis_.push_back(c);
     } else if (Didzioji(c)) {
-      skaidytojas.Atverti(c);
+      Atverti(c);
     } else if (c == ':') {
       if (i + 1 == tekstas.size())
-        skaidytojas.Uzbaigti(c);
+        Uzbaigti(c, sakiniai);
       else
-        skaidytojas.Prideti(c);
+        buferis_.push_back(c);
     } else if (c == '\r') {
-      skaidytojas.Uzbaigti(c);
+      Uzbaigti(c, sakiniai);
     } else {
-      skaidytojas.Atverti(c);
+      Atverti(c);
     }
   }
+}
+
+void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
+                      std::string& likutis) {
+  SakiniuSkaidytojas skaidytojas;
+  skaidytojas.Skaidyti(tekstas, sakiniai);
   likutis = skaidytojas.Likutis();
 }
 

@@ -18,6 +18,22 @@ namespace kervosta {
 void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
                       std::string& likutis);
 
+// The same splitter for text that arrives in pieces (the lines of a document): each piece is
+// split as if the remainder so far were put in front of it, without reading that remainder
+// again, so a long run of lines without a sentence ender is not read over and over.
+class SakiniuSkaidytojas {
+ public:
+  void Skaidyti(std::string_view tekstas, std::vector<std::string>& sakiniai);
+  const std::string& Likutis() const { return buferis_; }
+
+ private:
+  void Uzbaigti(char c, std::vector<std::string>& sakiniai);
+  void Atverti(char c);
+
+  std::string buferis_;
+  bool atviras_ = false;  // characters appended while no sentence is open are dropped on opening
+};
+
 // Appends the whole text, unchanged, as one sentence: how a remainder left when the input ends
 // is translated.
 void VisasLikutisSakiniu(std::string_view tekstas, std::vector<std::string>& sakiniai);

@@ -50,16 +50,18 @@ void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::s
 
 void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu,
                    EiluciuPriimtuvas& lietuviu) {
-  std::string pernesta;  // the unfinished text of the previous lines
+  // Carries the unfinished text of the previous lines in front of the next line, with no space
+  // or line break between them.
+  SakiniuSkaidytojas skaidytojas;
   std::vector<std::string> sakiniai;
   const int eiluciuSk = anglu.EiluciuSk();
   for (int i = 0; i < eiluciuSk; ++i) {
-    const std::string tekstas = pernesta + anglu.Eilute(i);
     sakiniai.clear();
-    SkaidytiSakinius(tekstas, sakiniai, pernesta);
+    skaidytojas.Skaidyti(anglu.Eilute(i), sakiniai);
     lietuviu.PridetiEilute(VerstiSakinius(vertejas, sakiniai));
   }
-  if (!pernesta.empty()) lietuviu.PridetiEilute(VerstiLikuti(vertejas, pernesta));
+  if (!skaidytojas.Likutis().empty())
+    lietuviu.PridetiEilute(VerstiLikuti(vertejas, skaidytojas.Likutis()));
 }
 
 std::string VerstiTeksta(const SakinioVertejas& vertejas, std::string_view tekstas) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,26 @@ TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarr
     SkaidytiSakinius(a.Tekstas, sakiniai, likutis);
     EXPECT_EQ(sakiniai, a.Sakiniai) << a.Tekstas;
     EXPECT_EQ(likutis, a.Likutis) << a.Tekstas;
+  }
+}
+
+// Lines fed one after another split exactly as each line with the remainder of the lines before
+// put in front of it, which is how a sentence running over several lines is defined.
+TEST(SakiniuSkaidytojas, SplitsLineByLineAsTheRemainderFollowedByTheLine) {
+  const std::string_view dalys[] = {".", "!", "?", ":", "\r", " ", "  ", "A", "b", "3", "\"", ") "};
+  std::mt19937 atsitiktinis(1257);
+  for (int bandymas = 0; bandymas < 2000; ++bandymas) {
+    SakiniuSkaidytojas skaidytojas;
+    std::string likutis;
+    for (int eilute = 0; eilute < 4; ++eilute) {
+      std::string tekstas;
+      for (int i = atsitiktinis() % 6; i > 0; --i) tekstas += dalys[atsitiktinis() % std::size(dalys)];
+      Eilutes is_naujo, is_eiles;
+      SkaidytiSakinius(likutis + tekstas, is_naujo, likutis);
+      skaidytojas.Skaidyti(tekstas, is_eiles);
+      ASSERT_EQ(is_eiles, is_naujo) << bandymas;
+      ASSERT_EQ(skaidytojas.Likutis(), likutis) << bandymas;
+    }
   }
 }
 
