@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/komandos.h"
@@ -115,9 +116,17 @@ struct Ivestis {
   Cp1257Tekstas Tekstas;
 };
 
+// A byte-order mark that some editors put at the start of UTF-8 files is not text: it is
+// dropped instead of being written as '?' and warned about.
 Ivestis Konvertuoti(std::string vardas, std::string_view utf8) {
+  constexpr std::string_view ZymaBom = "\xEF\xBB\xBF";
   try {
-    return {vardas, IsUtf8(utf8)};
+    Cp1257Tekstas tekstas = IsUtf8(utf8);
+    if (utf8.starts_with(ZymaBom)) {
+      tekstas.Tekstas.erase(0, 1);
+      --tekstas.Pakeista;
+    }
+    return {vardas, std::move(tekstas)};
   } catch (const NetinkamasUtf8& klaida) {
     throw SkaitymoKlaida(vardas + ": " + klaida.what());
   }

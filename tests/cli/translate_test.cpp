@@ -34,6 +34,10 @@ TEST_F(Translate, UnmappableCharactersWarnOnceAndMalformedUtf8FailsNamingTheOffs
   EXPECT_EQ(Eiluciu(pakeisti.Isvestis), 2u);
   EXPECT_EQ(Eiluciu(pakeisti.Klaidos), 1u) << pakeisti.Klaidos;
   EXPECT_NE(pakeisti.Klaidos.find("warning: 3 character"), std::string::npos) << pakeisti.Klaidos;
+  // A leading byte-order mark is dropped, neither warned about nor translated as '?'.
+  const Rezultatas bom = Paleisti("translate", "\xEF\xBB\xBF\nOk.\n");
+  EXPECT_EQ(bom.Klaidos, "");
+  EXPECT_EQ(bom.Isvestis.find('?'), std::string::npos) << bom.Isvestis;
 
   const Rezultatas is_ivesties = Paleisti("translate", "ok\n\xC5\xBE \xC3(\n");
   EXPECT_EQ(is_ivesties.Busena, 2);
