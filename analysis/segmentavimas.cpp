@@ -52,12 +52,7 @@ void PridetiSkirtuka(TSakinys& saltinis, char c) {
 bool Tuscias(const std::string& tekstas) { return tekstas.empty() || tekstas == " "; }
 
 void Valyti(TSakinys& sakinys, std::string TZodis::*laukas) {
-  for (int i = 0; i < sakinys.Kiekis();) {
-    if (Tuscias(sakinys.Zodziai[i].*laukas))
-      sakinys.Zodziai.Pasalinti(i);
-    else
-      ++i;
-  }
+  sakinys.Zodziai.PasalintiJei([laukas](const TZodis& zodis) { return Tuscias(zodis.*laukas); });
 }
 
 }  // namespace

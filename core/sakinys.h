@@ -21,6 +21,11 @@ class TZodziuList {
   int Prideti(TZodis zodis);                // returns the new index
   void Iterpti(int i, TZodis zodis);
   void Pasalinti(int i);
+  // Deletes every word the test picks in one pass, keeping the order of the rest.
+  template <class Testas>
+  void PasalintiJei(Testas testas) {
+    std::erase_if(zodziai_, [&testas](const std::unique_ptr<TZodis>& z) { return testas(*z); });
+  }
   void Isvalyti() { zodziai_.clear(); }
 
  private:

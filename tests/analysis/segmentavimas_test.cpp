@@ -101,6 +101,20 @@ TEST(SkaidytiZodzius, PunctuationBecomesSeparatorWordsAndOnlyAsciiCapitalsCount)
   EXPECT_EQ(s.Zodziai[4].Tikrinis, 1);  // the last token, with no punctuation after it
 }
 
+TEST(ValytiSaltiniIrVerti, DropEmptyAndSingleSpaceWordsKeepingTheOrderOfTheRest) {
+  TSakinys s, vertimas;
+  for (std::string_view tekstas : {"", "a", " ", "  ", "", "b", " ", ""}) {
+    TZodis z;
+    z.Angl = z.Liet = tekstas;
+    s.Zodziai.Prideti(z);
+    vertimas.Zodziai.Prideti(z);
+  }
+  ValytiSaltini(s);
+  EXPECT_EQ(Anglu(s), (Eilutes{"a", "  ", "b"}));
+  ValytiVerti(vertimas);
+  EXPECT_EQ(Anglu(vertimas), (Eilutes{"a", "  ", "b"}));
+}
+
 TEST(IsskleistiSutrumpinimus, EachContractionBecomesTwoWordsInPlaceAtItsFirstOccurrenceOnly) {
   TSakinys s = Zodziai("Aren't isn't we're he's haven't hasn't i've I'm don't");
   IsskleistiSutrumpinimus(s);
