@@ -19,8 +19,8 @@ void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakini
                       std::string& likutis);
 
 // The same splitter for text that arrives in pieces (the lines of a document): each piece is
-// split as if the remainder so far were put in front of it, without reading that remainder
-// again, so a long run of lines without a sentence ender is not read over and over.
+// split as if the remainder so far were put directly in front of it, without reading that
+// remainder again, so a long run of lines without a sentence ender is not read over and over.
 class SakiniuSkaidytojas {
  public:
   void Skaidyti(std::string_view tekstas, std::vector<std::string>& sakiniai);

@@ -50,13 +50,14 @@ void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::s
 
 void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu,
                    EiluciuPriimtuvas& lietuviu) {
-  // Carries the unfinished text of the previous lines in front of the next line, with no space
-  // or line break between them.
-  SakiniuSkaidytojas skaidytojas;
+  SakiniuSkaidytojas skaidytojas;  // carries the unfinished text of the lines before
   std::vector<std::string> sakiniai;
   const int eiluciuSk = anglu.EiluciuSk();
   for (int i = 0; i < eiluciuSk; ++i) {
     sakiniai.clear();
+    // The line break inside a sentence separates words as a space does: joined directly, the
+    // last word of one line and the first of the next would become one unknown word.
+    if (!skaidytojas.Likutis().empty()) skaidytojas.Skaidyti(" ", sakiniai);
     skaidytojas.Skaidyti(anglu.Eilute(i), sakiniai);
     lietuviu.PridetiEilute(VerstiSakinius(vertejas, sakiniai));
   }

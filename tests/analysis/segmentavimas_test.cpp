@@ -61,8 +61,8 @@ TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarr
   }
 }
 
-// Lines fed one after another split exactly as each line with the remainder of the lines before
-// put in front of it, which is how a sentence running over several lines is defined.
+// Pieces fed one after another split exactly as each piece with the remainder so far put
+// directly in front of it.
 TEST(SakiniuSkaidytojas, SplitsLineByLineAsTheRemainderFollowedByTheLine) {
   const std::string_view dalys[] = {".", "!", "?", ":", "\r", " ", "  ", "A", "b", "3", "\"", ") "};
   std::mt19937 atsitiktinis(1257);

@@ -27,11 +27,12 @@ Eilutes Versti(Eilutes anglu) {
   return lietuviu.Eilutes;
 }
 
+// A sentence is translated on the line where it ends; the line breaks inside it separate words.
 TEST(VerstiEilutes, OneLinePerInputLineWithEachSentenceTranslatedWhereItEnds) {
   EXPECT_EQ(Versti({"Hello. World.", "This is", "a test.", "no end"}),
-            (Eilutes{"<Hello.>< World.>", "", "<This isa test.>", "", "<no end>"}));
-  EXPECT_EQ(Versti({"One", "two", "three."}), (Eilutes{"", "", "<Onetwothree.>"}));
-  EXPECT_EQ(Versti({"Done. ", "Next."}), (Eilutes{"<Done.>", "< Next.>"}));
+            (Eilutes{"<Hello.>< World.>", "", "<This is a test.>", "", "<no end>"}));
+  EXPECT_EQ(Versti({"One", "", "two", "three."}), (Eilutes{"", "", "", "<One  two three.>"}));
+  EXPECT_EQ(Versti({"Done. ", "Next."}), (Eilutes{"<Done.>", "<  Next.>"}));
   EXPECT_EQ(Versti({"Done.", ""}), (Eilutes{"<Done.>", ""}));
   EXPECT_EQ(Versti({}), Eilutes{});
 }
