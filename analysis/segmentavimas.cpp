@@ -8,9 +8,13 @@ bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
 
 bool Didzioji(char c) { return c >= 'A' && c <= 'Z'; }
 
+// A tab separates words as a space does: kept inside a word, it would leave an indented line's
+// first word, or two words with a tab between them, untranslated.
+bool Tarpas(char c) { return c == ' ' || c == '\t'; }
+
 bool Skirtukas(char c) {
   switch (c) {
-    case ' ': case '!': case '"': case '(': case ')': case ',': case '-': case '.': case '/':
+    case ' ': case '\t': case '!': case '"': case '(': case ')': case ',': case '-': case '.': case '/':
     case ':': case ';': case '?': case '[': case '\\': case ']': case '{': case '}':
       return true;
     default:
@@ -115,7 +119,7 @@ void SkaidytiZodzius(std::string_view sakinys, TSakinys& saltinis) {
     const char c = sakinys[i];
     if (!Skirtukas(c)) continue;
     if (i > pradzia) PridetiZodi(saltinis, sakinys.substr(pradzia, i - pradzia));
-    if (c != ' ') PridetiSkirtuka(saltinis, c);
+    if (!Tarpas(c)) PridetiSkirtuka(saltinis, c);
     pradzia = i + 1;
   }
   if (pradzia < sakinys.size()) PridetiZodi(saltinis, sakinys.substr(pradzia));
