@@ -46,16 +46,48 @@ bool SurastiBeZodyno(const ZodynuRinkinys& zodynai, TZodis& zodis) {
 
 void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 
-void ImtiPaskutini(const TZodziuList& kandidatai, TZodis& zodis) {
+// Whether a form of "have" or "be" stands before the word, adverbs and "not" aside: only then
+// can an English past participle be the verb.
+bool PriesDalyviPagalbinis(const TSakinys& sakinys, int indeksas) {
+  static constexpr std::string_view pagalbiniai[] = {
+      "have", "has", "had", "having", "hadn't", "be", "am", "is", "are", "was", "were",
+      "wasn't", "weren't", "been", "being"};
+  for (int i = indeksas - 1; i >= 0; --i) {
+    const TZodis& z = sakinys.Zodziai[i];
+    if (z.KalbosDalis == dPrieveiksmis || z.Angl == "not") continue;
+    for (std::string_view p : pagalbiniai)
+      if (z.Angl == p) return true;
+    return false;
+  }
+  return false;
+}
+
+// The last candidate wins, with one exception: a verb written the same way in several forms
+// (come, run, put, read) matches its past participle last, and a participle with no "have" or
+// "be" before it cannot be the verb, so the entry's latest other form is taken instead.
+const TZodis& AutomatinisKandidatas(const TZodziuList& kandidatai, const TSakinys& sakinys,
+                                    int indeksas) {
+  const TZodis& paskutinis = kandidatai[kandidatai.Kiekis() - 1];
+  if (paskutinis.KalbosDalis != dVeiksmazodis || paskutinis.AnglForma != 4 ||
+      PriesDalyviPagalbinis(sakinys, indeksas))
+    return paskutinis;
+  for (int i = kandidatai.Kiekis() - 2; i >= 0; --i)
+    if (kandidatai[i].Irasas == paskutinis.Irasas && kandidatai[i].AnglForma != 4)
+      return kandidatai[i];
+  return paskutinis;
+}
+
+void ImtiPaskutini(const TZodziuList& kandidatai, const TSakinys& sakinys, int indeksas,
+                   TZodis& zodis) {
   if (kandidatai.Kiekis() == 0)
     RodytiAngliska(zodis);
   else
-    PerimtiKandidata(kandidatai[kandidatai.Kiekis() - 1], zodis);
+    PerimtiKandidata(AutomatinisKandidatas(kandidatai, sakinys, indeksas), zodis);
 }
 
 // Asks about a word with no candidate or several and applies the answer to the candidate list as
 // it is afterwards. An answer outside that list counts as no answer.
-void Klausti(Aplinka& aplinka, const TSakinys& sakinys, TZodis& zodis) {
+void Klausti(Aplinka& aplinka, const TSakinys& sakinys, int indeksas, TZodis& zodis) {
   const std::uint8_t rezimas =
       aplinka.Variantai.Kiekis() == 0 ? rezNezinomas : rezDaugiaprasmis;
   const int pasirinktas =
@@ -69,7 +101,7 @@ void Klausti(Aplinka& aplinka, const TSakinys& sakinys, TZodis& zodis) {
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)
     RodytiAngliska(zodis);
   else
-    ImtiPaskutini(kandidatai, zodis);
+    ImtiPaskutini(kandidatai, sakinys, indeksas, zodis);
 }
 
 template <typename Sprendimas>
@@ -79,7 +111,7 @@ void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendima
     aplinka.Variantai.Zodziai.Isvalyti();
     if (SurastiBeZodyno(aplinka.Zodynai, zodis)) continue;
     IeskotiZodyne(aplinka, zodis.Angl);
-    sprendimas(zodis);
+    sprendimas(zodis, i);
   }
 }
 
@@ -91,16 +123,17 @@ void PerimtiKandidata(const TZodis& kandidatas, TZodis& zodis) {
 }
 
 void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis,
-                   [&](TZodis& zodis) { ImtiPaskutini(aplinka.Variantai.Zodziai, zodis); });
+  SurastiKiekviena(aplinka, saltinis, [&](TZodis& zodis, int i) {
+    ImtiPaskutini(aplinka.Variantai.Zodziai, saltinis, i, zodis);
+  });
 }
 
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](TZodis& zodis) {
+  SurastiKiekviena(aplinka, saltinis, [&](TZodis& zodis, int i) {
     if (aplinka.Variantai.Kiekis() == 1)
       PerimtiKandidata(aplinka.Variantai.Zodziai[0], zodis);
     else
-      Klausti(aplinka, saltinis, zodis);
+      Klausti(aplinka, saltinis, i, zodis);
   });
 }
 

@@ -27,6 +27,8 @@ inline constexpr std::string_view TestoZodynas =
     "pos=3\ten=know|knows|knew|known|knowing\tlt=žinoti\tstem=žino\tpres=žin\tpast=žinoj\t"
     "fut=žino\tp1=3\tq=4\n"
     "pos=3\ten=go|goes|went|gone|going\tlt=eiti\tstem=ei\tpres=ein\tpast=ėj\tfut=ei\n"
+    "pos=3\ten=come|comes|came|come|coming\tlt=ateiti\tstem=atei\tpres=atein\tpast=atėj\t"
+    "fut=atei\n"
     "pos=5\ten=big|big|bigger|biggest\tlt=didelis\tstem=didel\tp1=2\tp2=3\n"
     "pos=4\ten=very\tlt=labai\n"
     "pos=4\ten=home\tlt=namo\n"

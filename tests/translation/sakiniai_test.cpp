@@ -64,6 +64,10 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"She will have gone.", "Ji bus ėjusi. "},
       {"They will have seen the book.", "Jie bus matę knygą. "},
       {"I see 2 books.", "Aš matau 2 knygas. "},
+      // "come" is also its own past participle, which needs "have" or "be" in front.
+      {"The boys come.", "Berniukai ateina. "},
+      {"The boy will come.", "Berniukas ateis. "},
+      {"The boy has come.", "Berniukas atėjo. "},
       // English capitalises "I" everywhere; Lithuanian only at the start of the sentence.
       {"The boy and I see the book.", "Berniukas ir aš matau knygą. "},
       // "būti" takes its own third persons, fuses with "ne" and keeps the predicate nominative.
