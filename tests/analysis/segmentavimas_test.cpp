@@ -115,7 +115,7 @@ TEST(ValytiSaltiniIrVerti, DropEmptyAndSingleSpaceWordsKeepingTheOrderOfTheRest)
   EXPECT_EQ(Anglu(vertimas), (Eilutes{"a", "  ", "b"}));
 }
 
-TEST(IsskleistiSutrumpinimus, EachContractionBecomesTwoWordsInPlaceAtItsFirstOccurrenceOnly) {
+TEST(IsskleistiSutrumpinimus, EveryContractionBecomesTwoWordsInPlace) {
   TSakinys s = Zodziai("Aren't isn't we're he's haven't hasn't i've I'm don't");
   IsskleistiSutrumpinimus(s);
   EXPECT_EQ(Anglu(s), (Eilutes{"are", "not", "is", "not", "we", "are", "he", "is", "have", "not",
@@ -127,8 +127,9 @@ TEST(IsskleistiSutrumpinimus, EachContractionBecomesTwoWordsInPlaceAtItsFirstOcc
   EXPECT_EQ(s.Zodziai[13].Liet, "");  // "have" is left for the dictionary
   s = Zodziai("i'm sure i'm right, he's here and he's there");
   IsskleistiSutrumpinimus(s);
-  EXPECT_EQ(Anglu(s), (Eilutes{"i", "am", "sure", "i'm", "right", ",", "he", "is", "here", "and",
-                               "he's", "there"}));
+  EXPECT_EQ(Anglu(s), (Eilutes{"i", "am", "sure", "i", "am", "right", ",", "he", "is", "here",
+                               "and", "he", "is", "there"}));
+  EXPECT_EQ(s.Zodziai[3].Liet, "aš"_lt);  // the second one is expanded in full too
 }
 
 // A target sentence; "," "." "(" ... are separators, a leading '^' marks `Tikrinis`.
