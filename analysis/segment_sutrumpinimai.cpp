@@ -71,13 +71,13 @@ TZodis NaujasZodis(const SutrumpinimoZodis& apibrezimas) {
 }  // namespace
 
 // Every occurrence is expanded: left whole, a second "i'm" would be looked up as one unknown
-// word and stay English in the translation. The new words are never contractions themselves.
+// word and stay English in the translation.
 void IsskleistiSutrumpinimus(TSakinys& saltinis) {
   for (const Sutrumpinimas& s : Sutrumpinimai) {
-    for (int i = saltinis.RastiZodi(s.Tekstas); i >= 0; i = saltinis.RastiZodi(s.Tekstas)) {
-      saltinis.Zodziai.Pasalinti(i);
-      saltinis.Zodziai.Iterpti(i, NaujasZodis(s.Pirmas));
-      saltinis.Zodziai.Iterpti(i + 1, NaujasZodis(s.Antras));
+    for (int i = 0; i < saltinis.Kiekis(); ++i) {
+      if (saltinis.Zodziai[i].Angl != s.Tekstas) continue;
+      saltinis.Zodziai[i] = NaujasZodis(s.Pirmas);
+      saltinis.Zodziai.Iterpti(++i, NaujasZodis(s.Antras));
     }
   }
 }
