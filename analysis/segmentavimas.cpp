@@ -8,14 +8,16 @@ bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
 
 bool Didzioji(char c) { return c >= 'A' && c <= 'Z'; }
 
-// A tab separates words as a space does: kept inside a word, it would leave an indented line's
-// first word, or two words with a tab between them, untranslated.
-bool Tarpas(char c) { return c == ' ' || c == '\t'; }
+// Tabs and line feeds separate words as a space does, and a carriage return becomes a word of its
+// own, as punctuation does, so that it stays in the translation: kept inside a word, any of them
+// would leave that word untranslated (an indented line's first word, a word ending a line).
+bool Tarpas(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 bool Skirtukas(char c) {
   switch (c) {
-    case ' ': case '\t': case '!': case '"': case '(': case ')': case ',': case '-': case '.': case '/':
-    case ':': case ';': case '?': case '[': case '\\': case ']': case '{': case '}':
+    case ' ': case '\t': case '\n': case '\r': case '!': case '"': case '(': case ')': case ',':
+    case '-': case '.': case '/': case ':': case ';': case '?': case '[': case '\\': case ']':
+    case '{': case '}':
       return true;
     default:
       return false;
