@@ -13,7 +13,7 @@ namespace kervosta {
 std::string DidziojiRaide(std::string_view tekstas);
 
 // The target sentence as one line: words separated by single spaces, punctuation joined to the
-// word before it and a sentence ender followed by a space (inside the line too, as in "3. 5"),
+// word before it and a sentence ender followed by a space (inside the line too, as in "žr. 5"),
 // the first word with text capitalised and every word marked `Tikrinis` too. Words without
 // Lithuanian text leave no trace.
 std::string IsvestiSakiniTekstu(const TSakinys& vertimas);

@@ -24,6 +24,16 @@ bool Skirtukas(char c) {
   }
 }
 
+bool Skaitmuo(char c) { return c >= '0' && c <= '9'; }
+
+// A point, comma or colon between two digits belongs to the number ("3.5", "1,000", "10:30"):
+// cut there, the number would come out as "3. 5".
+bool SkaiciausVidus(std::string_view sakinys, std::size_t i) {
+  const char c = sakinys[i];
+  return (c == '.' || c == ',' || c == ':') && i > 0 && i + 1 < sakinys.size() &&
+         Skaitmuo(sakinys[i - 1]) && Skaitmuo(sakinys[i + 1]);
+}
+
 std::string Mazosiomis(std::string_view tekstas) {
   std::string rezultatas(tekstas);
   for (char& c : rezultatas)
@@ -119,7 +129,7 @@ void SkaidytiZodzius(std::string_view sakinys, TSakinys& saltinis) {
   std::size_t pradzia = 0;  // first character of the word being read
   for (std::size_t i = 0; i < sakinys.size(); ++i) {
     const char c = sakinys[i];
-    if (!Skirtukas(c)) continue;
+    if (!Skirtukas(c) || SkaiciausVidus(sakinys, i)) continue;
     if (i > pradzia) PridetiZodi(saltinis, sakinys.substr(pradzia, i - pradzia));
     if (!Tarpas(c)) PridetiSkirtuka(saltinis, c);
     pradzia = i + 1;

@@ -91,7 +91,10 @@ TEST(SkaidytiZodzius, PunctuationBecomesSeparatorWordsAndOnlyAsciiCapitalsCount)
   // Every separator but the space makes a word; other marks stay inside words.
   EXPECT_EQ(Zodziai("a!b\"c(d)e,f-g.h/i:j;k?l[m\\n]o{p}q r").Kiekis(), 18 + 16);
   EXPECT_EQ(Anglu(Zodziai("3.5 don't john's a\tb x\r\ny a*b <c>")),
-            (Eilutes{"3", ".", "5", "don't", "john's", "a", "b", "x", "\r", "y", "a*b", "<c>"}));
+            (Eilutes{"3.5", "don't", "john's", "a", "b", "x", "\r", "y", "a*b", "<c>"}));
+  // Only a mark with a digit on both sides stays inside a number.
+  EXPECT_EQ(Anglu(Zodziai("1,000 at 10:30. 3. 5 .5 7,")),
+            (Eilutes{"1,000", "at", "10:30", ".", "3", ".", "5", ".", "5", "7", ","}));
   EXPECT_EQ(Zodziai(" \t\n ").ZodziuSk, 0);
 
   s = Zodziai("\tI saw ŽALIAS in Vilnius"_lt);  // an indented line
@@ -156,7 +159,7 @@ TEST(IsvestiSakini, SpacesPunctuationAndCapitals) {
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kas", "?", "žodis"_lt, "(", "kitas", ")", "."})),
             "Kas? žodis( kitas). "_lt);
   // A word after an ender inside the line gets one space, not two.
-  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kaina", "3", ".", "5"})), "Kaina 3. 5");
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"žr"_lt, ".", "puslapį"_lt})), "Žr. puslapį"_lt);
   // The first word with text takes the capital; words without text leave no trace.
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"", "", "ąžuolas"_lt, "", "auga", ".", ""})),
             "Ąžuolas auga. "_lt);
