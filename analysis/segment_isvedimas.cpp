@@ -23,6 +23,10 @@ bool PrasidedaSakinioPabaiga(const std::string& tekstas) {
   return !tekstas.empty() && (tekstas[0] == '!' || tekstas[0] == '.' || tekstas[0] == '?');
 }
 
+bool AtidarantisSkliaustas(const std::string& tekstas) {
+  return tekstas == "(" || tekstas == "[" || tekstas == "{";
+}
+
 }  // namespace
 
 std::string DidziojiRaide(std::string_view tekstas) {
@@ -34,20 +38,26 @@ std::string DidziojiRaide(std::string_view tekstas) {
 std::string IsvestiSakiniTekstu(const TSakinys& vertimas) {
   std::string rezultatas;
   int pirmas = 0;  // the first word with text starts the line and takes a capital
+  bool poSkliausto = false;  // the last text was an opening bracket
   for (int j = 0; j < vertimas.Kiekis(); ++j) {
     const TZodis& zodis = vertimas.Zodziai[j];
     const bool skyriklis = zodis.KalbosDalis == dSkyriklis;
+    const bool skliaustas = skyriklis && AtidarantisSkliaustas(zodis.Liet);
     if (j == pirmas) {
       if (zodis.Liet.empty())
         ++pirmas;
       else
         rezultatas += DidziojiRaide(zodis.Liet);
+      poSkliausto = skliaustas;
       continue;
     }
     if (!zodis.Liet.empty()) {
-      // The space that follows a sentence ender already separates it from the next word.
-      if (!skyriklis && !rezultatas.ends_with(' ')) rezultatas += ' ';
+      // The space that follows a sentence ender already separates it from the next word; an
+      // opening bracket takes its space before it, not after it, as in "žodis (kitas)".
+      if ((!skyriklis || skliaustas) && !poSkliausto && !rezultatas.ends_with(' '))
+        rezultatas += ' ';
       rezultatas += zodis.Tikrinis == 1 ? DidziojiRaide(zodis.Liet) : zodis.Liet;
+      poSkliausto = skliaustas;
     }
     if (skyriklis && PrasidedaSakinioPabaiga(zodis.Liet)) rezultatas += ' ';
   }

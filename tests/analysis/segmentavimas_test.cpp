@@ -156,8 +156,9 @@ TEST(IsvestiSakini, SpacesPunctuationAndCapitals) {
   IsvestiSakini(Vertimas({"", ""}), isvestis);  // a sentence without text adds no line
   EXPECT_EQ(isvestis, (Eilutes{"earlier", "Labas, pasauli! "}));
 
-  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kas", "?", "žodis"_lt, "(", "kitas", ")", "."})),
-            "Kas? žodis( kitas). "_lt);
+  // An opening bracket keeps its space before it, not after it.
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"kas", "?", "žodis"_lt, "(", "(", "kitas", ")", "."})),
+            "Kas? žodis ((kitas). "_lt);
   // A word after an ender inside the line gets one space, not two.
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"žr"_lt, ".", "puslapį"_lt})), "Žr. puslapį"_lt);
   // The first word with text takes the capital; words without text leave no trace.
