@@ -40,8 +40,8 @@ void VisasLikutisSakiniu(std::string_view tekstas, std::vector<std::string>& sak
 
 // Replaces the sentence's words with the tokens of the string, one word per run of word
 // characters (lower-cased, `Tikrinis` set when it starts with a capital A..Z) and one separator
-// word per punctuation mark or carriage return; spaces, tabs and line feeds only separate. Sets
-// `ZodziuSk` to the word count.
+// word per punctuation mark or carriage return; spaces, tabs and line feeds only separate, and a
+// point, comma or colon between two digits stays in its number. Sets `ZodziuSk` to the word count.
 void SkaidytiZodzius(std::string_view sakinys, TSakinys& saltinis);
 
 // Deletes the source words whose English text is empty or a single space.
