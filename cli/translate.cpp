@@ -139,7 +139,8 @@ std::vector<Ivestis> SkaitytiIvestis(const std::vector<std::string>& failai, std
     if (in.bad()) throw SkaitymoKlaida("cannot read standard input");
     ivestys.push_back(Konvertuoti("standard input", turinys));
   }
-  for (const std::string& failas : failai) ivestys.push_back(Konvertuoti(failas, SkaitytiFaila(failas)));
+  for (const std::string& failas : failai)
+    ivestys.push_back(Konvertuoti(failas, SkaitytiFaila(failas)));
   return ivestys;
 }
 

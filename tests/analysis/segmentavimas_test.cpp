@@ -71,7 +71,8 @@ TEST(SakiniuSkaidytojas, SplitsLineByLineAsTheRemainderFollowedByTheLine) {
     std::string likutis;
     for (int eilute = 0; eilute < 4; ++eilute) {
       std::string tekstas;
-      for (int i = atsitiktinis() % 6; i > 0; --i) tekstas += dalys[atsitiktinis() % std::size(dalys)];
+      for (int i = atsitiktinis() % 6; i > 0; --i)
+        tekstas += dalys[atsitiktinis() % std::size(dalys)];
       Eilutes is_naujo, is_eiles;
       SkaidytiSakinius(likutis + tekstas, is_naujo, likutis);
       skaidytojas.Skaidyti(tekstas, is_eiles);
