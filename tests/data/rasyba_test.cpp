@@ -2,6 +2,7 @@
 // can produce (or one listed, with its reason, among the reviewed exceptions), and the translation
 // of everyday sentences.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,7 +24,9 @@ namespace {
 // The words, of Windows-1257 text, that hunspell rejects. The lt_LT dictionary is ISO-8859-13,
 // which holds every Lithuanian letter at its Windows-1257 byte, so the words go in unconverted.
 std::set<std::string> AtmestiZodziai(const std::set<std::string>& zodziai) {
-  const std::string kelias = ::testing::TempDir() + "kervosta-rasyba.txt";
+  // ctest runs the tests of this program side by side: each process writes a file of its own.
+  const std::string kelias =
+      ::testing::TempDir() + "kervosta-rasyba-" + std::to_string(::getpid()) + ".txt";
   {
     std::ofstream out(kelias, std::ios::binary);
     for (const std::string& z : zodziai) out << z << '\n';
