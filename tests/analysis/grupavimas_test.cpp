@@ -46,20 +46,13 @@ TEST_F(Grupavimas, SplitsBySpeechPartAndCounts) {
   EXPECT_EQ(Grupes(),
             "0:6[the very big house] 1:6[see and know] 2:6[in of] 3:6[very very] "
             "1:6[did] 4:6[didn't] 0:6[two books] 5:6[and] 5:6[.] ");
-  EXPECT_EQ(grupes.DaiktSk, 2);
-  EXPECT_EQ(grupes.VeiksmSk, 2);
-  EXPECT_EQ(grupes.PrielSk, 1);
-  EXPECT_EQ(grupes.PrievSk, 1);
-  EXPECT_EQ(grupes.KitaSk, 1);
-  EXPECT_EQ(grupes.Paskutine, 8);
-  EXPECT_EQ(grupes.Grupes[1].Pabaiga, 6);
+  EXPECT_EQ((std::vector<int>{grupes.DaiktSk, grupes.VeiksmSk, grupes.PrielSk, grupes.PrievSk,
+                              grupes.KitaSk, grupes.Paskutine, grupes.Grupes[1].Pabaiga}),
+            (std::vector<int>{2, 2, 1, 1, 1, 8, 6}));
 }
 
 TEST_F(Grupavimas, RolesAndCases) {
-  const struct {
-    std::vector<std::string_view> Zodziai;
-    std::string Grupes;
-  } atvejai[] = {
+  const std::pair<std::vector<std::string_view>, std::string> atvejai[] = {
       // One noun group; the first noun of the pair takes the genitive.
       {{"the", "bus", "station"}, "0:6[the/0 bus/1 station/0] "},
       // A negated verb puts its object in the genitive.
@@ -73,10 +66,10 @@ TEST_F(Grupavimas, RolesAndCases) {
       {{"the", "books", "are", "seen", "the", "boy"},
        "0:1[the/0 books/0] 1:6[are/0 seen/0] 0:6[the/0 boy/0] "},
   };
-  for (const auto& a : atvejai) {
-    TSakinys s = Sakinys(a.Zodziai);
+  for (const auto& [zodziai, tiketina] : atvejai) {
+    TSakinys s = Sakinys(zodziai);
     Analizuoti(s);
-    EXPECT_EQ(Grupes(true), a.Grupes);
+    EXPECT_EQ(Grupes(true), tiketina);
   }
 }
 

@@ -38,15 +38,18 @@ inline constexpr std::string_view TestoZodynas =
     "pos=10\ten=and\tlt=ir\n"
     "pos=13\ten=two|twos|2\tlt=du\tstem=d\tp1=5\tp2=5\n";
 
-// The run state the analysis tests share: the built-in records and the test dictionary.
+// A fresh run state with the built-in records and the test dictionary, looking up automatically.
+inline Aplinka NaujaTestoAplinka() {
+  Aplinka a;
+  UzpildytiVidiniusIrasus(a.Zodynai);
+  SkaitytiZodynoTeksta(TestoZodynas, a.Zodynai.PagrindinisZodynas);
+  a.AutomatinisVertimas = 1;
+  return a;
+}
+
+// One run state shared by the tests that only read it.
 inline Aplinka& TestoAplinka() {
-  static Aplinka aplinka = [] {
-    Aplinka a;
-    UzpildytiVidiniusIrasus(a.Zodynai);
-    SkaitytiZodynoTeksta(TestoZodynas, a.Zodynai.PagrindinisZodynas);
-    a.AutomatinisVertimas = 1;
-    return a;
-  }();
+  static Aplinka aplinka = NaujaTestoAplinka();
   return aplinka;
 }
 

@@ -20,15 +20,6 @@ namespace {
 
 using namespace literals;
 
-// The built-in records, and main and user dictionaries read from text lines.
-ZodynuRinkinys Zodynai(std::string_view pagrindinis, std::string_view vartotojo = "") {
-  ZodynuRinkinys zodynai;
-  UzpildytiVidiniusIrasus(zodynai);
-  SkaitytiZodynoTeksta(pagrindinis, zodynai.PagrindinisZodynas);
-  SkaitytiZodynoTeksta(vartotojo, zodynai.VartotojoZodynas);
-  return zodynai;
-}
-
 // Text, part of speech, case, number, gender, degree, tense, English form, person, Nr, voice.
 std::string Santrauka(const TZodis& z) {
   std::string s = z.Liet;
@@ -40,7 +31,8 @@ std::string Santrauka(const TZodis& z) {
 }
 
 TEST(AtpazintiVidini, LaterMatchesOverwriteEarlierOnes) {
-  const ZodynuRinkinys zodynai = Zodynai("");
+  ZodynuRinkinys zodynai;
+  UzpildytiVidiniusIrasus(zodynai);
   const std::pair<std::string_view, std::string_view> atvejai[] = {
       // "been" and "being" belong to entries 1, 2 and 3, "was" to 1 and 3: the last entry wins.
       {"been", "yra 2 0 0 0 0 3 4 3 3 1"},
@@ -84,7 +76,8 @@ struct ScenarijausKlausejas : KoregavimoKlausejas {
 class Paieska : public ::testing::Test {
  protected:
   Paieska() {
-    aplinka.Zodynai = Zodynai(
+    UzpildytiVidiniusIrasus(aplinka.Zodynai);
+    SkaitytiZodynoTeksta(
         "pos=1\ten=bank|bank|banks\tlt=bankas\tstem=bank\n"
         "pos=1\ten=bank|bank|banks\tlt=krantas\tstem=krant\n"
         "pos=1\ten=boy|boy|boys\tlt=berniukas\tstem=berniuk\n"
@@ -103,14 +96,9 @@ class Paieska : public ::testing::Test {
         "pos=5\ten=fast|fast|faster|fastest\tstem=greit\n"
         "pos=1\ten=cat|cat|cats\tstem=kat\tp1=4000\n"
         "pos=3\ten=go|goes|went|gone|going\tstem=ei\tpres=ei\tpast=ei\tp1=-7\n",
-        "pos=4\ten=fast\tlt=sparčiai\n");
+        aplinka.Zodynai.PagrindinisZodynas);
+    SkaitytiZodynoTeksta("pos=4\ten=fast\tlt=sparčiai\n", aplinka.Zodynai.VartotojoZodynas);
     aplinka.Klausejas = &klausejas;
-  }
-
-  static TSakinys Sakinys(std::string_view tekstas) {
-    TSakinys sakinys;
-    SkaidytiZodzius(tekstas, sakinys);
-    return sakinys;
   }
 
   static std::string Lietuviskai(const TSakinys& s) {
@@ -121,7 +109,8 @@ class Paieska : public ::testing::Test {
 
   // The Lithuanian texts of the sentence's words after a lookup.
   std::string Surasti(void (*paieska)(Aplinka&, TSakinys&), std::string_view tekstas) {
-    TSakinys s = Sakinys(tekstas);
+    TSakinys s;
+    SkaidytiZodzius(tekstas, s);
     paieska(aplinka, s);
     return Lietuviskai(s);
   }
@@ -173,7 +162,8 @@ TEST_F(ZodynoPaieska, EveryMatchingFormOfEveryEntryIsACandidate) {
 }
 
 TEST_F(SakinioPaieska, AutomaticLookupTakesTheLastCandidateAndKeepsCapitals) {
-  TSakinys s = Sakinys("Bank zzz, Will london.");
+  TSakinys s;
+  SkaidytiZodzius("Bank zzz, Will london.", s);
   s.Zodziai[2].Angl = "will";  // punctuation is never looked up, whatever its text
   s.Zodziai[3].Laikas = 5;
   SurastiAutomatiskai(aplinka, s);

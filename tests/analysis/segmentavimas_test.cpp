@@ -114,9 +114,8 @@ TEST(ValytiSaltiniIrVerti, DropEmptyAndSingleSpaceWordsKeepingTheOrderOfTheRest)
     vertimas.Zodziai.Prideti(z);
   }
   ValytiSaltini(s);
-  EXPECT_EQ(Anglu(s), (Eilutes{"a", "  ", "b"}));
   ValytiVerti(vertimas);
-  EXPECT_EQ(Anglu(vertimas), (Eilutes{"a", "  ", "b"}));
+  for (const TSakinys* t : {&s, &vertimas}) EXPECT_EQ(Anglu(*t), (Eilutes{"a", "  ", "b"}));
 }
 
 TEST(IsskleistiSutrumpinimus, EveryContractionBecomesTwoWordsInPlace) {
@@ -124,8 +123,7 @@ TEST(IsskleistiSutrumpinimus, EveryContractionBecomesTwoWordsInPlace) {
   IsskleistiSutrumpinimus(s);
   EXPECT_EQ(Anglu(s), (Eilutes{"are", "not", "is", "not", "we", "are", "he", "is", "have", "not",
                                "has", "not", "i", "have", "i", "am", "don't"}));
-  EXPECT_EQ(s.Zodziai[0].Skaicius, 1);  // "aren't" is plural, its "not" too
-  EXPECT_EQ(s.Zodziai[1].Skaicius, 1);
+  for (int i : {0, 1}) EXPECT_EQ(s.Zodziai[i].Skaicius, 1) << i;  // "aren't" is plural, "not" too
   EXPECT_EQ(s.Zodziai[14].Liet, "aš"_lt);
   EXPECT_EQ(s.Zodziai[14].Vidinis, 1);
   EXPECT_EQ(s.Zodziai[13].Liet, "");  // "have" is left for the dictionary

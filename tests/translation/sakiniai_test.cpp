@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "core/cp1257.h"
-#include "lexicon/zodyno_failai.h"
-#include "lexicon/zodyno_tekstas.h"
 #include "tests/analysis/grupavimas_zodziai.h"
 #include "translation/vertimas.h"
 
@@ -16,20 +14,15 @@ namespace {
 
 class Sakiniai : public ::testing::Test {
  protected:
-  Sakiniai() {
-    UzpildytiVidiniusIrasus(aplinka.Zodynai);
-    SkaitytiZodynoTeksta(testai::TestoZodynas, aplinka.Zodynai.PagrindinisZodynas);
-    aplinka.AutomatinisVertimas = 1;
-  }
-
   // The sentence's line in UTF-8.
   std::string Versti(std::string_view anglu) {
     std::vector<std::string> isvestis;
     VerstiSakini(aplinka, IsUtf8(anglu).Tekstas, isvestis);
-    return isvestis.size() == 1 ? IUtf8(isvestis[0]) : "(" + std::to_string(isvestis.size()) + " lines)";
+    if (isvestis.size() != 1) return "(" + std::to_string(isvestis.size()) + " lines)";
+    return IUtf8(isvestis[0]);
   }
 
-  Aplinka aplinka;
+  Aplinka aplinka = testai::NaujaTestoAplinka();
 };
 
 TEST_F(Sakiniai, KnownSentencesTranslate) {
