@@ -11,9 +11,8 @@ using Dict = Paleidimas;
 // Records of random bytes: length bytes above 32, controls in the texts, reserved bytes set.
 std::string KeistasZodynas(int irasu) {
   std::mt19937 generatorius(2);
-  std::uniform_int_distribution<int> baitas(0, 255);
-  std::string turinys;
-  for (int i = 0; i < irasu * 460; ++i) turinys += static_cast<char>(baitas(generatorius));
+  std::string turinys(irasu * 460, '\0');
+  for (char& c : turinys) c = static_cast<char>(generatorius());
   return turinys;
 }
 
@@ -35,7 +34,7 @@ TEST_F(Dict, MalformedTextIsNamedByFileAndLineAndWritesNothing) {
   Rasyti("bad.zodtxt", "pos=1\n\npos=2\tcolour=red\n");
   const Rezultatas r = Paleisti("dict compile good.zodtxt bad.zodtxt out.zod");
   EXPECT_EQ(r.Busena, 1);
-  EXPECT_NE(r.Klaidos.find("bad.zodtxt:3: unknown key 'colour'"), std::string::npos) << r.Klaidos;
+  EXPECT_THAT(r.Klaidos, HasSubstr("bad.zodtxt:3: unknown key 'colour'"));
   EXPECT_EQ(Skaityti("out.zod"), "old");
 }
 
@@ -44,7 +43,7 @@ TEST_F(Dict, DumpOfABrokenTailShowsTheWholeRecordsThenFails) {
   const Rezultatas r = Paleisti("dict dump cut.zod");
   EXPECT_EQ(r.Busena, 2);
   EXPECT_EQ(Eiluciu(r.Isvestis), 1u);
-  EXPECT_NE(r.Klaidos.find("Read beyond end of file"), std::string::npos) << r.Klaidos;
+  EXPECT_THAT(r.Klaidos, HasSubstr("Read beyond end of file"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +19,9 @@
 #include "lexicon/zodyno_tekstas.h"
 
 namespace kervosta::bandymai {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 struct Rezultatas {
   int Busena = -1;

@@ -21,14 +21,14 @@ class Koregavimas : public Paleidimas {
             "pos=1\ten=bank|bank|banks\tlt=krantas\tstem=krant\n");
     Rasyti("in.txt", "Bank and bank, bank. Bank zzz.\n");
   }
-  static constexpr const char* Vertimas =
+  const std::string Vertimas =
       "'" KERVOSTA_CLI "' translate --correct --dictionary test.zod in.txt";
 };
 
 TEST_F(Koregavimas, WithoutATerminalItIsAnError) {
-  EXPECT_EQ(Apvalkalas(std::string("setsid -w ") + Vertimas + " </dev/null >stdout 2>stderr"), 1);
+  EXPECT_EQ(Apvalkalas("setsid -w " + Vertimas + " </dev/null >stdout 2>stderr"), 1);
   EXPECT_EQ(Skaityti("stdout"), "");
-  EXPECT_NE(Skaityti("stderr").find("--correct asks on a terminal"), std::string::npos);
+  EXPECT_THAT(Skaityti("stderr"), HasSubstr("--correct asks on a terminal"));
 }
 
 TEST_F(Koregavimas, ScriptedAnswersOnTheTerminal) {
@@ -36,17 +36,14 @@ TEST_F(Koregavimas, ScriptedAnswersOnTheTerminal) {
     GTEST_SKIP() << "script(1) cannot give the tool a terminal here";
   // bank: the second candidate; and: switch correction off; bank: Enter takes the first;
   // bank: keep the English word. The next sentence is automatic: the last candidate, no question.
-  EXPECT_EQ(Apvalkalas("printf '2\\nq\\n\\na\\n' | script -qec \"" + std::string(Vertimas) +
-                       " >stdout 2>stderr\" /dev/null >terminalas"),
-            0)
-      << Skaityti("stderr");
+  EXPECT_EQ(Apvalkalas("printf '2\\nq\\n\\na\\n' | script -qec \"" + Vertimas +
+                       " >stdout 2>stderr\" /dev/null >terminalas"), 0) << Skaityti("stderr");
   EXPECT_EQ(Skaityti("stdout"), "Krantas and bankas, bank. Krantas zzz. \n");
   const std::string terminalas = Skaityti("terminalas");
-  EXPECT_EQ(Kartai(terminalas, "Ambiguous word \"bank\" in: Bank and bank, bank. "), 3u)
-      << terminalas;
-  EXPECT_EQ(Kartai(terminalas, "  2  krantas (noun)"), 3u) << terminalas;
-  EXPECT_EQ(Kartai(terminalas, "Unknown word \"and\""), 1u) << terminalas;
-  EXPECT_EQ(Kartai(terminalas, "zzz"), 0u) << terminalas;
+  const std::pair<std::string, std::size_t> kartai[] = {
+      {"Ambiguous word \"bank\" in: Bank and bank, bank. ", 3}, {"  2  krantas (noun)", 3},
+      {"Unknown word \"and\"", 1}, {"zzz", 0}};
+  for (const auto& [dalis, n] : kartai) EXPECT_EQ(Kartai(terminalas, dalis), n) << terminalas;
 }
 
 }  // namespace
