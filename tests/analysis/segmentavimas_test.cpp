@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/segment_isvedimas.h"
@@ -30,11 +31,7 @@ Eilutes Anglu(const TSakinys& s) {
 }
 
 TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarriageReturns) {
-  struct Atvejis {
-    std::string_view Tekstas;
-    Eilutes Sakiniai;
-    std::string Likutis;
-  } const atvejai[] = {
+  const std::tuple<std::string_view, Eilutes, std::string> atvejai[] = {
       {"Hello. World.", {"Hello.", " World."}, ""},  // the space starts the next sentence
       {"Why? Because", {"Why?"}, " Because"},
       {"Wait.  here", {"Wait."}, "  here"},
@@ -52,12 +49,11 @@ TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarr
       {"Go.\r!?", {"Go.\r", "!?"}, ""},
       {"", {}, ""},
   };
-  for (const Atvejis& a : atvejai) {
+  for (const auto& [tekstas, tiketini, tiketinas_likutis] : atvejai) {
     Eilutes sakiniai;
     std::string likutis = "stale";
-    SkaidytiSakinius(a.Tekstas, sakiniai, likutis);
-    EXPECT_EQ(sakiniai, a.Sakiniai) << a.Tekstas;
-    EXPECT_EQ(likutis, a.Likutis) << a.Tekstas;
+    SkaidytiSakinius(tekstas, sakiniai, likutis);
+    EXPECT_EQ(std::tie(sakiniai, likutis), std::tie(tiketini, tiketinas_likutis)) << tekstas;
   }
 }
 
