@@ -21,7 +21,6 @@ TEST(Cp1257, LettersHaveTheirCodePageBytesAndTheRestBecomeCountedQuestionMarks) 
   const Cp1257Tekstas r = IsUtf8("a→b 日本");
   EXPECT_EQ(r.Tekstas, "a?b ??");
   EXPECT_EQ(r.Pakeista, 3u);
-  // Literals convert at compile time, with the same table.
   static_assert("būti"_lt.size() == 4 && "būti"_lt[1] == '\xFB');
   EXPECT_EQ(std::string("šaką"_lt), IsUtf8("šaką").Tekstas);
 }

@@ -14,8 +14,7 @@ TZodis Zodis(std::string angl, std::uint8_t dalis) {
 }
 
 TEST(TSakinys, QueriesAndEditsOutsideTheSentenceDoNothing) {
-  TSakinys tuscias;
-  TSakinys sakinys;
+  TSakinys tuscias, sakinys;
   sakinys.Zodziai.Prideti(Zodis("go", dVeiksmazodis));
   for (TSakinys* s : {&tuscias, &sakinys}) {
     for (int i : {-1, s->Kiekis()}) {
@@ -45,13 +44,8 @@ TEST(TSakinys, FindWordIsExactAndTakesTheFirst) {
 TEST(SGList, GroupQueriesStayInsideTheList) {
   SGList sarasas;
   EXPECT_EQ(sarasas.AnkstesneDaiktGrupe(0), -1);
-  SGrupe daikt;
-  daikt.Tipas = gtDaikt;
-  SGrupe veiksm;
-  veiksm.Tipas = gtVeiksm;
-  sarasas.Grupes.Prideti(veiksm);
-  sarasas.Grupes.Prideti(daikt);
-  sarasas.Grupes.Prideti(veiksm);
+  SGrupiuList& grupes = sarasas.Grupes;
+  for (auto tipas : {gtVeiksm, gtDaikt, gtVeiksm}) grupes[grupes.Prideti({})].Tipas = tipas;
   EXPECT_EQ(sarasas.AnkstesneDaiktGrupe(0), -1);  // from 0 only group 0 is looked at
   EXPECT_EQ(sarasas.AnkstesneDaiktGrupe(7), 1);
   EXPECT_EQ(sarasas.KitaGrupe(-1, gtVeiksm), 0);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "core/cp1257.h"
@@ -13,15 +12,12 @@ namespace {
 
 using namespace literals;
 
-constexpr SkaiciausLaukas VisiSkaiciai[] = {
-    SkaiciausLaukas::DaliesKodas, SkaiciausLaukas::Kategorija, SkaiciausLaukas::Pozymis,
-    SkaiciausLaukas::AnglSkaicius, SkaiciausLaukas::Paradigma1, SkaiciausLaukas::Paradigma2,
-    SkaiciausLaukas::Paradigma3,  SkaiciausLaukas::Klausimas};
-constexpr TekstoLaukas VisiTekstai[] = {
-    TekstoLaukas::Angl1,    TekstoLaukas::Angl2,          TekstoLaukas::Angl3,
-    TekstoLaukas::Angl4,    TekstoLaukas::Angl5,          TekstoLaukas::LietZodis,
-    TekstoLaukas::Kamienas, TekstoLaukas::EsamasKamienas, TekstoLaukas::ButasKamienas,
-    TekstoLaukas::BusimasKamienas};
+using enum SkaiciausLaukas;
+using enum TekstoLaukas;
+constexpr SkaiciausLaukas VisiSkaiciai[] = {DaliesKodas, Kategorija, Pozymis, AnglSkaicius,
+                                            Paradigma1, Paradigma2, Paradigma3, Klausimas};
+constexpr TekstoLaukas VisiTekstai[] = {Angl1, Angl2, Angl3, Angl4, Angl5, LietZodis, Kamienas,
+                                        EsamasKamienas, ButasKamienas, BusimasKamienas};
 
 TEST(ZodynoIrasas, FieldsAreLittleEndianTextsHoldAtMost32BytesAndReservedBytesStayZero) {
   ZodynoIrasas irasas;
@@ -33,11 +29,9 @@ TEST(ZodynoIrasas, FieldsAreLittleEndianTextsHoldAtMost32BytesAndReservedBytesSt
   for (const auto laukas : VisiTekstai) EXPECT_EQ(irasas.Tekstas(laukas), std::string(32, 'x'));
 
   const auto& b = irasas.Duomenys();
-  EXPECT_EQ((std::array{b[8], b[9], b[10], b[11]}),
-            (std::array<std::uint8_t, 4>{0xFC, 0xFC, 0xFD, 0xFE}));
-  for (std::size_t i : {0u, 4u, 16u, 189u, 190u, 191u, 361u, 362u, 363u})
-    EXPECT_EQ(b[i], 0) << "byte " << i;
-  for (std::size_t i = 380; i < ZodynoIrasas::Dydis; ++i) EXPECT_EQ(b[i], 0) << "byte " << i;
+  EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 12), "\xFC\xFC\xFD\xFE");
+  for (std::size_t i : {0u, 4u, 16u, 189u, 190u, 191u, 361u, 362u, 363u}) EXPECT_EQ(b[i], 0) << i;
+  for (std::size_t i = 380; i < ZodynoIrasas::Dydis; ++i) EXPECT_EQ(b[i], 0) << i;
 
   // A damaged length byte reads at most the field and is kept as it is.
   ZodynoIrasas::Baitai baitai{};

@@ -1,5 +1,6 @@
 #include "lexicon/zodyno_tekstas.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -66,8 +67,7 @@ TEST(ZodynoTekstas, CompileRejectsMalformedLinesNamingTheLine) {
       ADD_FAILURE() << "accepted: " << eilute;
     } catch (const ZodynoTekstoKlaida& klaida) {
       EXPECT_EQ(klaida.Eilute(), 3) << eilute;
-      EXPECT_NE(klaida.Priezastis().find(priezastis), std::string::npos)
-          << eilute << " -> " << klaida.Priezastis();
+      EXPECT_THAT(klaida.Priezastis(), ::testing::HasSubstr(priezastis)) << eilute;
     }
     EXPECT_EQ(sarasas.Kiekis(), 1) << "the lines before the bad one stay read";
   }
