@@ -136,7 +136,7 @@ TSakinys Vertimas(std::initializer_list<std::string_view> zodziai) {
   for (std::string_view tekstas : zodziai) {
     TZodis z;
     const bool skyriklis =
-        tekstas.size() == 1 && std::string_view(",.!?()").find(tekstas[0]) != std::string_view::npos;
+        tekstas.size() == 1 && std::string_view(",.!?()").find(tekstas) != std::string_view::npos;
     z.KalbosDalis = skyriklis ? dSkyriklis : dDaiktavardis;
     z.Tikrinis = tekstas.starts_with('^');
     z.Liet = tekstas.substr(z.Tikrinis);
