@@ -6,10 +6,9 @@ namespace kervosta::bandymai {
 namespace {
 
 std::size_t Kartai(const std::string& tekstas, const std::string& dalis) {
-  std::size_t kartai = 0;
-  for (auto pos = tekstas.find(dalis); pos != std::string::npos; pos = tekstas.find(dalis, pos + 1))
-    ++kartai;
-  return kartai;
+  std::size_t n = 0;
+  for (auto p = tekstas.find(dalis); p != std::string::npos; p = tekstas.find(dalis, p + 1)) ++n;
+  return n;
 }
 
 class Koregavimas : public Paleidimas {

@@ -13,11 +13,9 @@ namespace {
 // The words head to tail, checked against the walk from tail to head.
 std::vector<std::string> Zodziai(const ZodynoSarasas& sarasas) {
   std::vector<std::string> pirmyn, atgal;
-  for (const ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas)
-    pirmyn.push_back(m->Duomenys.Angl1());
-  for (const ZodynoMazgas* m = sarasas.Uodega(); m; m = m->Ankstesnis)
-    atgal.insert(atgal.begin(), m->Duomenys.Angl1());
-  EXPECT_EQ(pirmyn, atgal) << "the links disagree";
+  for (auto* m = sarasas.Galva(); m; m = m->Kitas) pirmyn.push_back(m->Duomenys.Angl1());
+  for (auto* m = sarasas.Uodega(); m; m = m->Ankstesnis) atgal.push_back(m->Duomenys.Angl1());
+  EXPECT_EQ(pirmyn, std::vector(atgal.rbegin(), atgal.rend())) << "the links disagree";
   return pirmyn;
 }
 

@@ -48,18 +48,12 @@ TEST(ZodynoTekstas, CompileSkipsCommentsAndBlankLinesAndTakesNamesAndWindowsLine
 
 TEST(ZodynoTekstas, CompileRejectsMalformedLinesNamingTheLine) {
   const std::pair<const char*, const char*> blogos[] = {
-      {"pos=1\tlt", "has no '='"},
-      {"p1=2147483648", "32-bit integer"},
-      {"color=red", "unknown key"},
-      {"pos=1\tpos=2", "given twice"},
-      {"en=a|b|c|d|e|f", "more than 5"},
-      {"lt=abcdefghijklmnopqrstuvwxyz0123456", "longer than 32"},
-      {"lt=a\\qb", "unknown escape"},
-      {"lt=\xff", "malformed UTF-8"},
-      {"lt=日", "Windows-1257 cannot hold"},
-      {"raw=459:0102", "past byte 459"},
-      {"raw=99999999999999999999:01", "OFFSET:HEX"},
-  };
+      {"pos=1\tlt", "has no '='"}, {"p1=2147483648", "32-bit integer"},
+      {"color=red", "unknown key"}, {"pos=1\tpos=2", "given twice"},
+      {"en=a|b|c|d|e|f", "more than 5"}, {"lt=abcdefghijklmnopqrstuvwxyz0123456", "longer than 32"},
+      {"lt=a\\qb", "unknown escape"}, {"lt=\xff", "malformed UTF-8"},
+      {"lt=日", "Windows-1257 cannot hold"}, {"raw=459:0102", "past byte 459"},
+      {"raw=99999999999999999999:01", "OFFSET:HEX"}};
   for (const auto& [eilute, priezastis] : blogos) {
     ZodynoSarasas sarasas;
     try {
