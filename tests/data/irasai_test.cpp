@@ -39,20 +39,18 @@ std::string Patikrinti(const ZodynoIrasas& r) {
         return "verb without all five English forms";
       if (!Tarp(r.Pozymis(), 0, 1) || r.AnglSkaicius() != r.Pozymis()) return "regular flag";
       return Tarp(r.Klausimas(), 0, 6) && Tarp(r.Kategorija(), 0, 3) ? "" : "verb codes";
-    case 5:  // `Pozymis` 1: compared with more and most
+    case 5:  // `Pozymis` 1: compared with more and most, so no English degrees are stored
       if (r.Angl2() != r.Angl1()) return "adjective second form differs from the positive";
-      if (r.Pozymis() == 1)
-        return r.Angl3().empty() && r.Angl4().empty() ? "" : "more/most degrees";
-      return !r.Angl3().empty() && !r.Angl4().empty() ? "" : "no comparative or superlative";
+      return r.Angl3().empty() == (r.Pozymis() == 1) && r.Angl4().empty() == (r.Pozymis() == 1)
+                 ? ""
+                 : "English degrees do not fit the more/most flag";
     case 13: {
       static const std::regex skaitmenys("[0-9]+(st|nd|rd|th)?");
       if (!std::regex_match(r.Angl3(), skaitmenys)) return "numeral digits";
       const bool kiekinis = r.Kategorija() == 0 && Tarp(r.Paradigma1(), -1, 6);
       const bool kelintinis = r.Kategorija() == 1 && Tarp(r.Paradigma1(), 0, 1);
-      return (kiekinis || kelintinis) && r.Paradigma1() == r.Paradigma2() &&
-                     Tarp(r.Paradigma3(), 0, 6)
-                 ? ""
-                 : "numeral codes";
+      if (!kiekinis && !kelintinis) return "numeral codes";
+      return r.Paradigma1() == r.Paradigma2() && Tarp(r.Paradigma3(), 0, 6) ? "" : "numeral codes";
     }
     default:
       if (!r.Angl2().empty() || !r.Angl3().empty()) return "uninflected word with more forms";
@@ -84,10 +82,10 @@ TEST(Irasai, EveryEnglishFormIsALowerCaseEnglishWord) {
   std::set<std::string> zodziai;
   for (std::string z; std::getline(sarasas, z);) zodziai.insert(z);
   for (const ZodynoIrasas& r : PagrindiniaiIrasai()) {
-    const std::string formos[] = {r.Angl1(), r.Angl2(), r.Angl3(), r.Angl4(), r.Angl5()};
-    for (std::size_t i = 0; i < std::size(formos); ++i) {
-      const std::string& forma = formos[i];
-      if (forma.empty() || (r.DaliesKodas() == 13 && i == 2)) continue;  // a numeral's digits
+    const bool skaitmenys = r.DaliesKodas() == 13;  // a numeral's third form is its digits
+    for (const std::string& forma :
+         {r.Angl1(), r.Angl2(), skaitmenys ? "" : r.Angl3(), r.Angl4(), r.Angl5()}) {
+      if (forma.empty()) continue;
       // Lookup lower-cases the text, so a capital in an entry would never be found.
       EXPECT_EQ(forma, AnglMazosiomis(forma)) << Pavadinimas(r);
       std::string didziaja = forma;  // proper nouns are listed capitalised
