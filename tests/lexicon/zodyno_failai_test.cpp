@@ -85,11 +85,10 @@ TEST_F(ZodynoFailai, ImportAppendsWithoutNumbersSoImportingTwiceDoubles) {
   sarasas.Prideti(Irasas(1, "kept"));
   ImportuotiZodyna(Kelias("a.dic"), sarasas);
   ImportuotiZodyna(Kelias("a.dic"), sarasas);
-  const auto irasai = Irasai(sarasas), trys = Irasai(KeistiIrasai());
-  ASSERT_EQ(irasai.size(), 7u);
-  EXPECT_EQ(irasai[0].Angl1(), "kept");
-  EXPECT_EQ(std::vector(irasai.begin() + 1, irasai.begin() + 4), trys);
-  EXPECT_EQ(std::vector(irasai.begin() + 4, irasai.end()), trys);
+  const auto trys = Irasai(KeistiIrasai());
+  std::vector tikimasi{Irasas(1, "kept")};
+  for (int k = 0; k < 2; ++k) tikimasi.insert(tikimasi.end(), trys.begin(), trys.end());
+  EXPECT_EQ(Irasai(sarasas), tikimasi);
   for (const ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas) EXPECT_EQ(m->Nr, 0);
 }
 
