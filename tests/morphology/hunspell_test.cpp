@@ -8,10 +8,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <filesystem>
+#include <cstdio>
 #include <fstream>
-#include <optional>
+#include <iterator>
 #include <set>
 #include <span>
 #include <sstream>
@@ -40,22 +39,21 @@ bool Atitinka(const std::string& sablonai, const std::string& tekstas) {
   return false;
 }
 
-// The words hunspell rejects, or nothing when it cannot run.
-std::optional<std::set<std::string>> Atmesti(const std::vector<Zodis>& zodziai) {
-  const std::string kelias = testing::TempDir() + "/kervosta_hunspell_" + std::to_string(getpid());
-  {
-    std::ofstream out(kelias + ".in");
-    for (const Zodis& z : zodziai) out << z.Tekstas << '\n';
-  }
-  const std::string komanda = "hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l < '" + kelias +
-                              ".in' > '" + kelias + ".out' 2>/dev/null";
-  std::optional<std::set<std::string>> atmesti;
-  if (std::system(komanda.c_str()) == 0) atmesti.emplace();
-  std::ifstream in(kelias + ".out");
-  for (std::string zodis; atmesti && std::getline(in, zodis);) atmesti->insert(zodis);
-  std::filesystem::remove(kelias + ".in");
-  std::filesystem::remove(kelias + ".out");
-  return atmesti;
+// The words hunspell rejects.
+std::set<std::string> Atmesti(const std::vector<Zodis>& zodziai) {
+  const std::string kelias = testing::TempDir() + "kervosta_hunspell_" + std::to_string(getpid());
+  std::ofstream out(kelias);
+  for (const Zodis& z : zodziai) out << z.Tekstas << '\n';
+  out.close();
+  std::FILE* p = ::popen(
+      ("hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l < '" + kelias + "' 2>/dev/null").c_str(),
+      "r");
+  std::string isvestis;  // one rejected word a line
+  for (int c; p != nullptr && (c = std::fgetc(p)) != EOF;) isvestis += static_cast<char>(c);
+  EXPECT_TRUE(p != nullptr && ::pclose(p) == 0) << "hunspell with the lt_LT dictionary cannot run";
+  std::remove(kelias.c_str());
+  std::istringstream eilutes(isvestis);
+  return {std::istream_iterator<std::string>(eilutes), {}};
 }
 
 void Tikrinti(const std::vector<Zodis>& zodziai, const std::string& ribuFailas) {
@@ -69,17 +67,14 @@ void Tikrinti(const std::vector<Zodis>& zodziai, const std::string& ribuFailas) 
     std::getline(std::getline(std::getline(laukai, r[0], '\t'), r[1], '\t'), r[2]);
     EXPECT_FALSE(r[2].empty()) << "a limit without a reason: " << eilute;
   }
-  const auto atmesti = Atmesti(zodziai);
-  ASSERT_TRUE(atmesti) << "hunspell with the lt_LT dictionary cannot run";
+  const std::set<std::string> atmesti = Atmesti(zodziai);
   std::vector<int> panaudota(ribos.size(), 0);
   for (const Zodis& z : zodziai) {
-    if (!atmesti->contains(z.Tekstas)) continue;
+    if (!atmesti.contains(z.Tekstas)) continue;
     bool leista = false;
     for (std::size_t i = 0; i < ribos.size(); ++i)
-      if (Atitinka(ribos[i][0], z.Pirmas) && Atitinka(ribos[i][1], z.Antras)) {
-        ++panaudota[i];
-        leista = true;
-      }
+      if (Atitinka(ribos[i][0], z.Pirmas) && Atitinka(ribos[i][1], z.Antras))
+        leista = ++panaudota[i] > 0;
     EXPECT_TRUE(leista) << z.Tekstas << " (" << z.Kilme << ") is no word and no limit allows it";
   }
   for (std::size_t i = 0; i < ribos.size(); ++i)
@@ -148,17 +143,14 @@ TEST(Hunspell, NominalModelFormsIncludeTheLabelExamplesAndAreWords) {
   Seima(f, KelintinioLinksniuotes, KelintinioVyrGalunes, LinksniuSkaicius,
         {{"numeral ordinal masc", skaitv, gVyriska, srKelintinis},
          {"numeral ordinal fem", skaitv, gMoteriska, srKelintinis}});
-  TZodis asmeninis;
+  TZodis asmeninis;  // only the reflexive, row 10, has no nominative
   for (asmeninis.Nr = 1; asmeninis.Nr <= AsmeniniuIvardziuEiluciu; ++asmeninis.Nr)
     for (int l = 1; l <= LinksniuSkaicius; ++l) {
-      const Forma forma = AsmeninioIvardzioForma(asmeninis, gVyriska, l);
       const std::string etikete =
           "personal " + std::to_string(asmeninis.Nr) + ' ' + std::to_string(l);
-      ASSERT_TRUE(forma) << etikete;
-      if (forma->empty())  // only the reflexive has no nominative
-        EXPECT_EQ(etikete, "personal 10 1");
-      else
-        f.push_back({IUtf8(*forma), etikete, "personal", etikete});
+      const Forma forma = AsmeninioIvardzioForma(asmeninis, gVyriska, l);
+      ASSERT_TRUE(forma && forma->empty() == (etikete == "personal 10 1")) << etikete;
+      if (!forma->empty()) f.push_back({IUtf8(*forma), etikete, "personal", etikete});
     }
   Tikrinti(f, "hunspell_vardazodziu_ribos.tsv");
 }
