@@ -70,10 +70,12 @@ struct RodomasLangas {
     if (!QTest::qWaitForWindowActive(&Langas)) qFatal("the main window never became active");
     Dialogai.Klaidos.clear();  // the program directory has no main.zod
   }
-  void Komanda(const char* vardas) {
-    Langas.findChild<QAction*>(QString::fromLatin1(vardas))->trigger();
+  QAction* Veiksmas(const char* vardas) const {
+    return Langas.findChild<QAction*>(QString::fromLatin1(vardas));
   }
-  QString Anglu() const { return Langas.AngluRedaktorius()->toPlainText(); }
+  void Komanda(const char* vardas) const { Veiksmas(vardas)->trigger(); }
+  QTextEdit* Anglai() const { return Langas.AngluRedaktorius(); }
+  QString Anglu() const { return Anglai()->toPlainText(); }
 };
 
 inline void RasytiFaila(const QString& kelias, const QByteArray& turinys) {
