@@ -45,9 +45,8 @@ std::set<std::string> Atmesti(const std::vector<Zodis>& zodziai) {
   std::ofstream out(kelias);
   for (const Zodis& z : zodziai) out << z.Tekstas << '\n';
   out.close();
-  std::FILE* p = ::popen(
-      ("hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l < '" + kelias + "' 2>/dev/null").c_str(),
-      "r");
+  const std::string komanda = "hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l 2>/dev/null <";
+  std::FILE* p = ::popen((komanda + kelias).c_str(), "r");
   std::string isvestis;  // one rejected word a line
   for (int c; p != nullptr && (c = std::fgetc(p)) != EOF;) isvestis += static_cast<char>(c);
   EXPECT_TRUE(p != nullptr && ::pclose(p) == 0) << "hunspell with the lt_LT dictionary cannot run";
