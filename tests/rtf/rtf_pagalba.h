@@ -29,39 +29,34 @@ class SuGuiPrograma : public ::testing::Test {
 // justified and bulleted paragraphs; letters outside the Baltic code page, RTF's own special
 // characters, a tab, a line break within a paragraph and an empty paragraph.
 inline void UzpildytiPavyzdi(QTextDocument& d) {
+  QTextCharFormat paprastas, paryskintas, pasvires, spalvotas;
+  paryskintas.setFontWeight(QFont::Bold);
+  pasvires.setFontItalic(true);
+  pasvires.setFontUnderline(true);
+  spalvotas.setFontFamilies({QStringLiteral("DejaVu Serif")});
+  spalvotas.setFontPointSize(17);
+  spalvotas.setForeground(QColor(200, 10, 20));
   QTextCursor c(&d);
-  const auto tekstas = [&](const QString& t, void (*keisti)(QTextCharFormat&) = nullptr) {
-    QTextCharFormat f;
-    if (keisti) keisti(f);
-    c.insertText(t, f);
-  };
-  const auto pastraipa = [&](Qt::Alignment lygiuote = {}) {
+  const auto pastraipa = [&c](Qt::Alignment lygiuote = {}) {
     QTextBlockFormat f;
     if (lygiuote) f.setAlignment(lygiuote);
     c.insertBlock(f);
   };
-  tekstas("Paprastas tekstas, ");
-  tekstas("paryškintas", [](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); });
-  tekstas(" pasviręs ir pabrauktas", [](QTextCharFormat& f) {
-    f.setFontItalic(true);
-    f.setFontUnderline(true);
-  });
+  c.insertText("Paprastas tekstas, ", paprastas);
+  c.insertText("paryškintas", paryskintas);
+  c.insertText(" pasviręs ir pabrauktas", pasvires);
   pastraipa(Qt::AlignHCenter);
-  tekstas("Ąžuolas ŠAKNYS ėriukas", [](QTextCharFormat& f) {
-    f.setFontFamilies({QStringLiteral("DejaVu Serif")});
-    f.setFontPointSize(17);
-    f.setForeground(QColor(200, 10, 20));
-  });
+  c.insertText("Ąžuolas ŠAKNYS ėriukas", spalvotas);
   pastraipa(Qt::AlignRight);
-  tekstas(QString::fromUtf8("€ 日本 \U0001F600 {skliaustai} \\ ir\ttab\u2028nauja eilutė"));
+  c.insertText("€ 日本 \U0001F600 {skliaustai} \\ ir\ttab\u2028nauja eilutė", paprastas);
   pastraipa();
   c.createList(QTextListFormat::ListDisc);
-  tekstas("pirmas punktas");
+  c.insertText("pirmas punktas", paprastas);
   c.insertBlock();
-  tekstas("antras punktas");
+  c.insertText("antras punktas", paprastas);
   pastraipa(Qt::AlignJustify);
   pastraipa();
-  tekstas("paskutinė");
+  c.insertText("paskutinė", paprastas);
 }
 
 }  // namespace kervosta::testai
