@@ -48,15 +48,12 @@ struct ScenarijausDialogai : Dialogai {
 };
 
 // A fresh, empty current directory for one test; the old one comes back afterwards.
-class LaikinasKatalogas {
- public:
-  LaikinasKatalogas() : senas_(QDir::currentPath()) { QDir::setCurrent(katalogas_.path()); }
-  ~LaikinasKatalogas() { QDir::setCurrent(senas_); }
-  QString Kelias(const QString& vardas) const { return katalogas_.filePath(vardas); }
-
- private:
-  QTemporaryDir katalogas_;
-  QString senas_;
+struct LaikinasKatalogas {
+  QTemporaryDir Katalogas;
+  const QString Senas = QDir::currentPath();
+  LaikinasKatalogas() { QDir::setCurrent(Katalogas.path()); }
+  ~LaikinasKatalogas() { QDir::setCurrent(Senas); }
+  QString Kelias(const QString& vardas) const { return Katalogas.filePath(vardas); }
 };
 
 // The main window, shown and active, in a fresh program directory with scripted dialogs.
