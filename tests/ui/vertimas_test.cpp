@@ -89,13 +89,12 @@ class VertimasTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&langas));
     QFile::remove(kelias);
     ZodynuRinkinys& zodynai = langas.Busena().Zodynai;
-    const std::filesystem::path programosKatalogas = zodynai.ProgramosKatalogas;
     zodynai.ProgramosKatalogas = "/nonexistent/kervosta";
     QTest::keyClick(&langas, Qt::Key_F10);
     QCOMPARE(dialogai.Klaidos.size(), 1);
     QVERIFY(langas.isVisible());
 
-    zodynai.ProgramosKatalogas = programosKatalogas;
+    zodynai.ProgramosKatalogas = pradinis.ProgramosKatalogas;
     zodynai.VartotojoRezimas = 1;
     QTest::keyClick(&langas, Qt::Key_F10);
     QCOMPARE(zodynai.VartotojoRezimas, 0);
