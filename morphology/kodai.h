@@ -8,8 +8,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace kervosta {
+
+// What a form builder returns: the form, or nothing when a code lies outside its table.
+using Forma = std::optional<std::string>;
 
 // Case, 1-based; the vocative exists only in the noun table.
 inline constexpr int lVardininkas = 1;

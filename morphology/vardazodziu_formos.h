@@ -15,10 +15,9 @@
 
 #include "core/zodis.h"
 #include "lexicon/zodyno_irasas.h"
+#include "morphology/kodai.h"
 
 namespace kervosta {
-
-using Forma = std::optional<std::string>;
 
 // Noun, case 1..7 (7 the vocative), number 1..2. The paradigm is `Paradigma1`. A stem ending in
 // t or d takes č or dž before the soft endings of paradigms 3, 4 and the genitive plural of 8.

@@ -23,10 +23,9 @@
 #include <string_view>
 
 #include "lexicon/zodyno_irasas.h"
+#include "morphology/kodai.h"
 
 namespace kervosta {
-
-using Forma = std::optional<std::string>;
 
 Forma VeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
                          int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,
