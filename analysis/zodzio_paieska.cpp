@@ -321,4 +321,15 @@ void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis) {
   IeskotiZodyne(aplinka.Zodynai, zodis, aplinka.Variantai.Zodziai);
 }
 
+int IeskotiVisoseFormose(Aplinka& aplinka, std::string_view tekstas) {
+  aplinka.Variantai.Zodziai.Isvalyti();
+  TZodis vidinis;
+  vidinis.Angl = AnglMazosiomis(tekstas);
+  if (AtpazintiVidini(aplinka.Zodynai, vidinis.Angl, vidinis))
+    aplinka.Variantai.Zodziai.Prideti(std::move(vidinis));
+  else
+    IeskotiZodyne(aplinka, vidinis.Angl);
+  return aplinka.Variantai.Kiekis();
+}
+
 }  // namespace kervosta

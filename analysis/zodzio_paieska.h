@@ -36,4 +36,9 @@ void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList&
 // The same into `aplinka.Variantai`, which the caller clears first.
 void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis);
 
+// The dictionary browser's search of a word or phrase in every stored form: a built-in word is
+// the only candidate, whatever the dictionaries hold; otherwise every dictionary hit. Refills
+// `aplinka.Variantai` and returns how many candidates it holds.
+int IeskotiVisoseFormose(Aplinka& aplinka, std::string_view tekstas);
+
 }  // namespace kervosta

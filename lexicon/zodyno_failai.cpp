@@ -214,11 +214,13 @@ void PridetiIZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas,
 
 void IkeltiPagrindiniZodyna(ZodynuRinkinys& zodynai) {
   IkeltiZodyna(zodynai.ProgramosKatalogas / PagrindinioZodynoFailas, zodynai.PagrindinisZodynas);
+  zodynai.PagrindinisPakeistas = false;
 }
 
 void IssaugotiPagrindiniZodyna(ZodynuRinkinys& zodynai) {
   IssaugotiZodyna(zodynai.ProgramosKatalogas / PagrindinioZodynoFailas,
                   zodynai.PagrindinisZodynas);
+  zodynai.PagrindinisPakeistas = false;
 }
 
 }  // namespace kervosta

@@ -38,6 +38,13 @@ ZodynoMazgas* ZodynoSarasas::Rasti(int pozicija) const {
   return m;
 }
 
+int ZodynoSarasas::PirmasSuPradzia(std::string_view pradzia) const {
+  int pozicija = 1;
+  for (const ZodynoMazgas* m = galva_; m; m = m->Kitas, ++pozicija)
+    if (m->Duomenys.Vaizdas(TekstoLaukas::Angl1).starts_with(pradzia)) return pozicija;
+  return 0;
+}
+
 void ZodynoSarasas::Pasalinti(ZodynoMazgas* mazgas) {
   if (!mazgas) return;
   if (mazgas->Ankstesnis) mazgas->Ankstesnis->Kitas = mazgas->Kitas;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "lexicon/zodyno_irasas.h"
 
@@ -33,6 +34,9 @@ class ZodynoSarasas {
   ZodynoMazgas* Prideti(const ZodynoIrasas& irasas);
   // The node at a 1-based position, counted from the head; nullptr outside the list.
   ZodynoMazgas* Rasti(int pozicija) const;
+  // The 1-based position of the first node whose headword begins with `pradzia`, counted from
+  // the head (so nodes linked since the last numbering count too); 0 when none does.
+  int PirmasSuPradzia(std::string_view pradzia) const;
   // Unlinks the node and frees it.
   void Pasalinti(ZodynoMazgas* mazgas);
   void Isvalyti();
