@@ -6,6 +6,14 @@ namespace kervosta {
 
 using namespace literals;
 
+constexpr std::array<std::string_view, 13> KalbuDaliuPavadinimai = {
+    "Daiktavardis"_lt,  "Įvardis"_lt,      "Veiksmažodis"_lt,
+    "Prieveiksmis"_lt,  "Būdvardis"_lt,    "Papildantis veiksmažodis"_lt,
+    "Determinantas"_lt, "Prielinksnis"_lt, "Skyriklis"_lt,
+    "Jungtukas"_lt,     "Nežinoma"_lt,     "Dalyvis"_lt,
+    "Skaitvardis"_lt,
+};
+
 constexpr std::array<std::string_view, 8> DaiktavardzioKategorijos = {
     "Gyva būtybė (paukštis)"_lt, "Žmogus (brolis)"_lt,   "Negyvas daiktas (knyga)"_lt,
     "Reiškinys (lietus)"_lt,     "Laikas (savaitė)"_lt,  "Medžiaga (mediena)"_lt,

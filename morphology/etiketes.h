@@ -7,6 +7,8 @@
 
 namespace kervosta {
 
+// Part-of-speech names of the record codes 1..13, at indexes 0..12.
+extern const std::array<std::string_view, 13> KalbuDaliuPavadinimai;
 // `Kategorija` of a noun, 0..7.
 extern const std::array<std::string_view, 8> DaiktavardzioKategorijos;
 // `Kategorija` of a verb, 0..3.
