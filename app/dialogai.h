@@ -1,12 +1,14 @@
-// The questions and choosers that the main window's commands put to the user. The window
-// answers them with modal dialogs; tests answer them with scripted replies, so no command ever
-// blocks a test.
+// The questions, choosers and windows that the program's commands put to the user. The program
+// answers them with modal dialogs; tests answer them with scripted replies and drive the windows
+// themselves, so no command ever blocks a test.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <optional>
+
+class QDialog;
 
 namespace kervosta {
 
@@ -31,6 +33,18 @@ class Dialogai {
   virtual std::optional<QFont> PasirinktiSrifta(const QFont& dabartinis) = 0;
   // The application's error box.
   virtual void RodytiKlaida(const QString& pranesimas) = 0;
+
+  // A notice with its own caption ("Klaida!", "Informacija!") and an OK button.
+  virtual void Pranesti(const QString& antraste, const QString& tekstas) = 0;
+  // A question with OK and Cancel; true only for OK.
+  virtual bool KlaustiGerai(const QString& antraste, const QString& tekstas) = 0;
+  // A question with Yes, No and Cancel.
+  virtual Atsakymas Klausti(const QString& tekstas) = 0;
+  // The open or save dialog of dictionary files ("Kervosta žodynai", *.dic), starting in
+  // `katalogas`; the save dialog adds the extension "dic" to a name without one.
+  virtual std::optional<QString> PasirinktiZodyna(bool issaugoti, const QString& katalogas) = 0;
+  // Shows a window modally and returns its result code.
+  virtual int Rodyti(QDialog& langas) = 0;
 };
 
 }  // namespace kervosta

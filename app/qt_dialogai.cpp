@@ -19,7 +19,11 @@ QMessageBox::StandardButton KlaustiTaipNeAtsaukti(QWidget* savininkas, const QSt
 }  // namespace
 
 Atsakymas QtDialogai::KlaustiIssaugoti(const QString& failoVardas) {
-  switch (KlaustiTaipNeAtsaukti(savininkas_, QStringLiteral("Išsaugoti %1?").arg(failoVardas))) {
+  return Klausti(QStringLiteral("Išsaugoti %1?").arg(failoVardas));
+}
+
+Atsakymas QtDialogai::Klausti(const QString& tekstas) {
+  switch (KlaustiTaipNeAtsaukti(savininkas_, tekstas)) {
     case QMessageBox::Yes: return Atsakymas::Taip;
     case QMessageBox::No: return Atsakymas::Ne;
     default: return Atsakymas::Atsaukti;
@@ -78,5 +82,28 @@ std::optional<QFont> QtDialogai::PasirinktiSrifta(const QFont& dabartinis) {
 void QtDialogai::RodytiKlaida(const QString& pranesimas) {
   QMessageBox::critical(savininkas_, QApplication::applicationName(), pranesimas);
 }
+
+void QtDialogai::Pranesti(const QString& antraste, const QString& tekstas) {
+  QMessageBox::information(savininkas_, antraste, tekstas);
+}
+
+bool QtDialogai::KlaustiGerai(const QString& antraste, const QString& tekstas) {
+  return QMessageBox::question(savininkas_, antraste, tekstas, QMessageBox::Ok | QMessageBox::Cancel,
+                               QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<QString> QtDialogai::PasirinktiZodyna(bool issaugoti, const QString& katalogas) {
+  QFileDialog dialogas(savininkas_,
+                       issaugoti ? QStringLiteral("Išsaugoti žodyną") : QStringLiteral("Užkrauti žodyną"),
+                       katalogas);
+  dialogas.setFileMode(issaugoti ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialogas.setAcceptMode(issaugoti ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialogas.setDefaultSuffix(QStringLiteral("dic"));
+  dialogas.setNameFilter(QStringLiteral("Kervosta žodynai (*.dic)"));
+  if (dialogas.exec() != QDialog::Accepted || dialogas.selectedFiles().isEmpty()) return std::nullopt;
+  return dialogas.selectedFiles().constFirst();
+}
+
+int QtDialogai::Rodyti(QDialog& langas) { return langas.exec(); }
 
 }  // namespace kervosta

@@ -18,6 +18,11 @@ class QtDialogai : public Dialogai {
   std::optional<QColor> PasirinktiSpalva(const QColor& dabartine) override;
   std::optional<QFont> PasirinktiSrifta(const QFont& dabartinis) override;
   void RodytiKlaida(const QString& pranesimas) override;
+  void Pranesti(const QString& antraste, const QString& tekstas) override;
+  bool KlaustiGerai(const QString& antraste, const QString& tekstas) override;
+  Atsakymas Klausti(const QString& tekstas) override;
+  std::optional<QString> PasirinktiZodyna(bool issaugoti, const QString& katalogas) override;
+  int Rodyti(QDialog& langas) override;
 
  private:
   QWidget* savininkas_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <functional>
 
 #include "app/dialogai.h"
 #include "app/pagrindinis_langas.h"
@@ -45,6 +47,38 @@ struct ScenarijausDialogai : Dialogai {
   std::optional<QColor> PasirinktiSpalva(const QColor&) override { return std::nullopt; }
   std::optional<QFont> PasirinktiSrifta(const QFont&) override { return std::nullopt; }
   void RodytiKlaida(const QString& pranesimas) override { Klaidos.append(pranesimas); }
+
+  QStringList Pranesimai;  // "caption: text"
+  QList<bool> GeraiAtsakymai;  // used in order; OK when they run out
+  QStringList KlaustaGerai;
+  QList<Atsakymas> Atsakymai;  // used in order; Yes when they run out
+  QStringList Klausta;
+  std::optional<QString> Zodynas;  // the dictionary file chosen in either dialog
+  QList<bool> KlaustaZodyno;       // true for the save dialog
+  // Each window shown takes the next handler, which drives it and returns its result; a window
+  // without a handler is closed at once as rejected. The window's objectName is recorded.
+  QList<std::function<int(QDialog&)>> Langai;
+  QStringList Rodyta;
+
+  void Pranesti(const QString& antraste, const QString& tekstas) override {
+    Pranesimai.append(antraste + QStringLiteral(": ") + tekstas);
+  }
+  bool KlaustiGerai(const QString& antraste, const QString& tekstas) override {
+    KlaustaGerai.append(antraste + QStringLiteral(": ") + tekstas);
+    return GeraiAtsakymai.isEmpty() ? true : GeraiAtsakymai.takeFirst();
+  }
+  Atsakymas Klausti(const QString& tekstas) override {
+    Klausta.append(tekstas);
+    return Atsakymai.isEmpty() ? Atsakymas::Taip : Atsakymai.takeFirst();
+  }
+  std::optional<QString> PasirinktiZodyna(bool issaugoti, const QString&) override {
+    KlaustaZodyno.append(issaugoti);
+    return Zodynas;
+  }
+  int Rodyti(QDialog& langas) override {
+    Rodyta.append(langas.objectName());
+    return Langai.isEmpty() ? QDialog::Rejected : Langai.takeFirst()(langas);
+  }
 };
 
 // A fresh, empty current directory for one test; the old one comes back afterwards.
