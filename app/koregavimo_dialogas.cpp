@@ -10,18 +10,16 @@
 #include <QVBoxLayout>
 
 #include "analysis/aplinka.h"
+#include "analysis/zodzio_paieska.h"
+#include "app/dialogai.h"
+#include "app/iraso_redaktorius.h"
 #include "app/kalbos_dalys.h"
 #include "app/koduote.h"
+#include "app/valdikliu_vardai.h"
 
 namespace kervosta {
 
 namespace {
-template <typename W>
-W* Vardinti(W* valdiklis, const char* vardas) {
-  valdiklis->setObjectName(QString::fromLatin1(vardas));
-  return valdiklis;
-}
-
 void PridetiEilute(QTextCursor& zymeklis, const QString& tekstas, const QColor& spalva) {
   if (!zymeklis.atStart()) zymeklis.insertBlock();
   QTextCharFormat formatas;
@@ -31,12 +29,14 @@ void PridetiEilute(QTextCursor& zymeklis, const QString& tekstas, const QColor& 
 }  // namespace
 
 TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
-               const std::string& ieskomasZodis, Aplinka& aplinka, QWidget* savininkas)
+               const std::string& ieskomasZodis, Aplinka& aplinka, ZodynoPapildymas papildyti,
+               QWidget* savininkas)
     : QDialog(savininkas, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       rezimas_(rezimas),
       sakinioTekstas_(sakinioTekstas),
       ieskomasZodis_(ieskomasZodis),
-      aplinka_(aplinka) {
+      aplinka_(aplinka),
+      papildyti_(std::move(papildyti)) {
   setObjectName(QStringLiteral("Form7"));
   setFixedSize(442, 301);
 
@@ -76,8 +76,8 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   BitBtn1_->setDefault(true);
   connect(BitBtn1_, &QPushButton::clicked, this, &QDialog::accept);
   BitBtn2_ = Vardinti(new QPushButton(QStringLiteral("Papildyti žodyną"), this), "BitBtn2");
-  // Adding an entry needs the entry editor, which this program does not have yet.
-  BitBtn2_->setEnabled(false);
+  BitBtn2_->setEnabled(static_cast<bool>(papildyti_));
+  connect(BitBtn2_, &QPushButton::clicked, this, &TForm7::BitBtn2Click);
   BitBtn3_ = Vardinti(new QPushButton(QStringLiteral("Išjungti vertimo koregavimą"), this), "BitBtn3");
   connect(BitBtn3_, &QPushButton::clicked, this, &TForm7::BitBtn3Click);
 
@@ -150,13 +150,30 @@ void TForm7::Uzpildyti() {
   }
 }
 
+void TForm7::BitBtn2Click() {
+  papildyti_(ieskomasZodis_, this);
+  aplinka_.Variantai.Zodziai.Isvalyti();
+  IeskotiZodyne(aplinka_, ieskomasZodis_);
+  Uzpildyti();
+}
+
 void TForm7::BitBtn3Click() { aplinka_.AutomatinisVertimas = 1; }
 
 int DialogoKlausejas::Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
                               const std::string& zodis, Aplinka& aplinka) {
-  TForm7 dialogas(rezimas, sakinioTekstas, zodis, aplinka, savininkas_);
-  dialogas.exec();
+  const auto papildyti = [this, &aplinka](const std::string& naujasZodis, QWidget* tevas) {
+    PapildytiVartotojoZodyna(aplinka.Zodynai, dialogai_, naujasZodis, tevas);
+  };
+  TForm7 dialogas(rezimas, sakinioTekstas, zodis, aplinka, papildyti, savininkas_);
+  dialogai_.Rodyti(dialogas);
   return dialogas.PasirinktasVariantas();
+}
+
+void PapildytiVartotojoZodyna(ZodynuRinkinys& zodynai, Dialogai& dialogai,
+                              const std::string& naujasZodis, QWidget* tevas) {
+  zodynai.VartotojoRezimas = 1;
+  TForm4 redaktorius(zodynai, dialogai, redPapildyti, nullptr, naujasZodis, tevas);
+  dialogai.Rodyti(redaktorius);
 }
 
 }  // namespace kervosta

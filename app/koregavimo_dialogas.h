@@ -4,9 +4,11 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "analysis/koregavimas.h"
+#include "lexicon/zodynai.h"
 
 class QLabel;
 class QPushButton;
@@ -16,13 +18,18 @@ class QTextEdit;
 namespace kervosta {
 
 struct Aplinka;
+class Dialogai;
+
+// Adds dictionary entries starting from an English word; the window given owns what it opens.
+using ZodynoPapildymas = std::function<void(const std::string& naujasZodis, QWidget* tevas)>;
 
 class TForm7 : public QDialog {
   Q_OBJECT
  public:
-  // `sakinioTekstas` and `ieskomasZodis` are Windows-1257, as the engine gives them.
+  // `sakinioTekstas` and `ieskomasZodis` are Windows-1257, as the engine gives them. Without
+  // `papildyti` the "Papildyti žodyną" button is disabled.
   TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas, const std::string& ieskomasZodis,
-         Aplinka& aplinka, QWidget* savininkas = nullptr);
+         Aplinka& aplinka, ZodynoPapildymas papildyti = {}, QWidget* savininkas = nullptr);
 
   // The chosen candidate, 1-based; 0 when none.
   int PasirinktasVariantas() const { return pasirinktas_; }
@@ -30,12 +37,15 @@ class TForm7 : public QDialog {
   void Uzpildyti();
 
  private:
+  // Adds entries for the word, then lists its candidates again, the new ones among them.
+  void BitBtn2Click();
   void BitBtn3Click();
 
   std::uint8_t rezimas_;
   std::string sakinioTekstas_;
   std::string ieskomasZodis_;
   Aplinka& aplinka_;
+  ZodynoPapildymas papildyti_;
   int pasirinktas_ = 0;
 
   QLabel* Label1_;
@@ -48,15 +58,23 @@ class TForm7 : public QDialog {
   QPushButton* BitBtn3_;
 };
 
-// Answers the correction question with a TForm7 shown modally.
+// Answers the correction question with a TForm7 shown through `dialogai`, whose "Papildyti
+// žodyną" adds entries to the user dictionary with the entry editor.
 class DialogoKlausejas : public KoregavimoKlausejas {
  public:
-  explicit DialogoKlausejas(QWidget* savininkas) : savininkas_(savininkas) {}
+  DialogoKlausejas(QWidget* savininkas, Dialogai& dialogai)
+      : savininkas_(savininkas), dialogai_(dialogai) {}
   int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas, const std::string& zodis,
               Aplinka& aplinka) override;
 
  private:
   QWidget* savininkas_;
+  Dialogai& dialogai_;
 };
+
+// Opens the entry editor to add entries to the user dictionary, with `naujasZodis` in its
+// English boxes; the user list stays the one the dictionary windows act on afterwards.
+void PapildytiVartotojoZodyna(ZodynuRinkinys& zodynai, Dialogai& dialogai,
+                              const std::string& naujasZodis, QWidget* tevas);
 
 }  // namespace kervosta

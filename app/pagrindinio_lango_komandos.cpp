@@ -6,11 +6,14 @@
 #include <QTextEdit>
 
 #include "app/apie_langas.h"
+#include "app/koduote.h"
 #include "app/nustatymu_langas.h"
 #include "app/pagrindinis_langas.h"
 #include "app/paieskos_dialogas.h"
 #include "app/redaktoriaus_eilutes.h"
 #include "app/taisykliu_redaktorius.h"
+#include "app/zodyno_narsykle.h"
+#include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
 #include "translation/vertimas.h"
 
@@ -74,15 +77,27 @@ void TForm1::VerstiAutomatiskai() { Versti(1); }
 void TForm1::VerstiSuKoregavimu() { Versti(0); }
 
 void TForm1::Pabaiga() {
-  aplinka_.Zodynai.VartotojoRezimas = 0;
-  try {
-    IssaugotiPagrindiniZodyna(aplinka_.Zodynai);
-  } catch (const FailoKlaida& klaida) {
-    dialogai_->RodytiKlaida(QStringLiteral("Nepavyko išsaugoti žodyno „%1“: %2")
-                                .arg(PagrindinioZodynoKelias(), QString::fromUtf8(klaida.what())));
+  ZodynuRinkinys& zodynai = aplinka_.Zodynai;
+  zodynai.VartotojoRezimas = 0;
+  if (!IssaugotiPagrindini(zodynai, *dialogai_)) return;
+  // Entries added to the user dictionary during the run are kept for the next one.
+  if (zodynai.VartotojoPakeistas &&
+      !IssaugotiVartotojo(zodynai, *dialogai_, VartotojoZodynoVieta(zodynai)))
     return;
-  }
   close();
+}
+
+std::string TForm1::PazymetasAngluTekstas() const {
+  return ICp1257(RichEdit1_->textCursor().selectedText());
+}
+
+void TForm1::ZodziuSarasas() {
+  TForm3 langas(aplinka_, *dialogai_, PazymetasAngluTekstas(), this);
+  dialogai_->Rodyti(langas);
+}
+
+void TForm1::ZodynoPapildymas() {
+  PapildytiVartotojoZodyna(aplinka_.Zodynai, *dialogai_, PazymetasAngluTekstas(), this);
 }
 
 void TForm1::Nustatymai() {

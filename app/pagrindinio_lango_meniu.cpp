@@ -70,8 +70,8 @@ void TForm1::SukurtiVeiksmus() {
      Ikona(QStringLiteral("edit-find"), QStringLiteral("?")));
   Veiksmas("Sriftas", QStringLiteral("Š&riftas"));
 
-  isjungtas(Veiksmas("ZodziuSarasas", QStringLiteral("Žodžių &sąrašas / paieška"), QKeySequence(Qt::Key_F6)));
-  isjungtas(Veiksmas("ZodynoPapildymas", QStringLiteral("Žodyno papildymas / redagavimas"), QKeySequence(Qt::Key_F7)));
+  Veiksmas("ZodziuSarasas", QStringLiteral("Žodžių &sąrašas / paieška"), QKeySequence(Qt::Key_F6));
+  Veiksmas("ZodynoPapildymas", QStringLiteral("Žodyno papildymas / redagavimas"), QKeySequence(Qt::Key_F7));
   isjungtas(Veiksmas("Linksniavimas", QStringLiteral("&Linskniavimas / Asmenavimas")));
   // Present in the menu, but it has no command.
   Veiksmas("UzkrautiZodyna", QStringLiteral("&Užkrauti žodyną"));
@@ -103,6 +103,8 @@ void TForm1::SukurtiVeiksmus() {
   PriskirtiKomanda("Spalva", &TForm1::Spalva);
   PriskirtiKomanda("Paieska", &TForm1::Paieska);
   PriskirtiKomanda("Sriftas", &TForm1::Sriftas);
+  PriskirtiKomanda("ZodziuSarasas", &TForm1::ZodziuSarasas);
+  PriskirtiKomanda("ZodynoPapildymas", &TForm1::ZodynoPapildymas);
   PriskirtiKomanda("VerstiAutomatiskai", &TForm1::VerstiAutomatiskai);
   PriskirtiKomanda("VerstiSuKoregavimu", &TForm1::VerstiSuKoregavimu);
   PriskirtiKomanda("ProgramosNustatymai", &TForm1::Nustatymai);

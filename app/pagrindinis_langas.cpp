@@ -16,7 +16,9 @@
 #include "app/apie_langas.h"
 #include "app/programa.h"
 #include "app/qt_dialogai.h"
+#include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
+#include "lexicon/zodyno_keitimas.h"
 
 namespace kervosta {
 
@@ -50,7 +52,7 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
       dialogai_(dialogai ? dialogai : saviDialogai_.get()),
       programosKatalogas_(QDir::currentPath()),
       komandos_(*dialogai_, programosKatalogas_),
-      klausejas_(this),
+      klausejas_(this, *dialogai_),
       komandinesEilutesFailas_(std::move(komandinesEilutesFailas)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowIcon(ProgramosIkona());
@@ -78,12 +80,20 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
   taisykle_.Sukurti();
   UzpildytiVidiniusIrasus(aplinka_.Zodynai);
   aplinka_.Zodynai.ProgramosKatalogas = std::filesystem::path(programosKatalogas_.toStdU16String());
-  try {
-    IkeltiPagrindiniZodyna(aplinka_.Zodynai);
-  } catch (const FailoKlaida& klaida) {
-    dialogai_->RodytiKlaida(QStringLiteral("Nepavyko įkelti žodyno „%1“: %2")
-                                .arg(PagrindinioZodynoKelias(), QString::fromUtf8(klaida.what())));
-  }
+  IkeltiZodynus();
+}
+
+// The main dictionary, then the user dictionary the program keeps between runs, when there is
+// one.
+void TForm1::IkeltiZodynus() {
+  ZodynuRinkinys& zodynai = aplinka_.Zodynai;
+  const QString nepavyko = QStringLiteral("Nepavyko įkelti žodyno");
+  ZodynoFailoVeiksmas(*dialogai_, nepavyko, zodynai.ProgramosKatalogas / PagrindinioZodynoFailas,
+                      [&] { IkeltiPagrindiniZodyna(zodynai); });
+  const std::filesystem::path vartotojo = NumatytasVartotojoZodynas(zodynai);
+  std::error_code klaida;
+  if (std::filesystem::exists(vartotojo, klaida))
+    ZodynoFailoVeiksmas(*dialogai_, nepavyko, vartotojo, [&] { IkeltiVartotojoZodyna(zodynai, vartotojo); });
 }
 
 TForm1::~TForm1() = default;
@@ -113,11 +123,6 @@ void TForm1::SukurtiRedaktorius() {
     connect(redaktorius, &QTextEdit::cursorPositionChanged, this, &TForm1::PasikeitePazymejimas);
     connect(redaktorius, &QTextEdit::selectionChanged, this, &TForm1::PasikeitePazymejimas);
   }
-}
-
-QString TForm1::PagrindinioZodynoKelias() const {
-  const auto kelias = aplinka_.Zodynai.ProgramosKatalogas / PagrindinioZodynoFailas;
-  return QString::fromStdU16String(kelias.u16string());
 }
 
 QString TForm1::BusenosTekstas() const { return busena_->text(); }
@@ -200,8 +205,11 @@ void TForm1::showEvent(QShowEvent* ivykis) {
 }
 
 void TForm1::closeEvent(QCloseEvent* ivykis) {
-  // Unsaved text is offered for saving however the window is closed; Cancel keeps it open.
-  if (komandos_.LeistiPakeisti(*anglu_) && komandos_.LeistiPakeisti(*lietuviu_))
+  // Unsaved text and dictionary changes are offered for saving however the window is closed;
+  // Cancel keeps it open.
+  if (komandos_.LeistiPakeisti(*anglu_) && komandos_.LeistiPakeisti(*lietuviu_) &&
+      LeistiPrarastiPagrindini(aplinka_.Zodynai, *dialogai_) &&
+      LeistiPrarastiVartotojo(aplinka_.Zodynai, *dialogai_))
     ivykis->accept();
   else
     ivykis->ignore();

@@ -64,6 +64,8 @@ class TForm1 : public QMainWindow {
   void Spalva();
   void Sriftas();
   void Paieska();
+  void ZodziuSarasas();
+  void ZodynoPapildymas();
   void Nustatymai();
   void TaisykliuRedagavimas();
   void Apie();
@@ -92,7 +94,9 @@ class TForm1 : public QMainWindow {
   // "%s - %s": the English document's file name and the program's name.
   void RodytiAntraste();
   void RasytiBusena(const QString& tekstas);
-  QString PagrindinioZodynoKelias() const;
+  void IkeltiZodynus();
+  // The English editor's selected text, Windows-1257, for the dictionary windows.
+  std::string PazymetasAngluTekstas() const;
 
   // Formatting of the active editor: the selection when there is one, else what is typed next.
   void KeistiFormata(const QTextCharFormat& formatas);
