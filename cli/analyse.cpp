@@ -3,15 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/grupavimas.h"
 #include "analysis/grupavimo_etiketes.h"
-#include "analysis/sakinio_paieska.h"
-#include "analysis/segment_sutrumpinimai.h"
-#include "analysis/segmentavimas.h"
 #include "cli/komandos.h"
 #include "cli/zodynu_parinktys.h"
 #include "core/cp1257.h"
-#include "translation/generavimas.h"
+#include "translation/eilutes_analize.h"
 
 namespace kervosta::cli {
 
@@ -79,20 +75,11 @@ void RasytiGrupes(std::ostream& out, const SGList& grupes) {
 }
 
 void Analizuoti(Aplinka& aplinka, std::string_view tekstas, std::ostream& out) {
-  TSakinys saltinis;
-  TSakinys vertinys;
-  SGList grupes;
-  SkaidytiZodzius(tekstas, saltinis);
-  if (saltinis.Kiekis() == 0) return;
-  ValytiSaltini(saltinis);
-  IsskleistiSutrumpinimus(saltinis);
-  SurastiAutomatiskai(aplinka, saltinis);
-  AnalizuotiSakiniLangui(aplinka, saltinis, vertinys, grupes);
-  ValytiVerti(vertinys);
-  GeneruotiSakini(aplinka, vertinys);
-  RasytiZodzius(out, "Angliškas sakinys"_lt, saltinis, false);
-  RasytiZodzius(out, "Lietuviškas sakinys"_lt, vertinys, true);
-  RasytiGrupes(out, grupes);
+  EilutesAnalize analize;
+  if (!AnalizuotiEilute(aplinka, tekstas, analize)) return;
+  RasytiZodzius(out, "Angliškas sakinys"_lt, analize.Saltinis, false);
+  RasytiZodzius(out, "Lietuviškas sakinys"_lt, analize.Vertinys, true);
+  RasytiGrupes(out, analize.Grupes);
 }
 
 int Naudojimas(Srautai& srautai, const std::string& klaida) {
