@@ -72,7 +72,7 @@ void TForm1::SukurtiVeiksmus() {
 
   Veiksmas("ZodziuSarasas", QStringLiteral("Žodžių &sąrašas / paieška"), QKeySequence(Qt::Key_F6));
   Veiksmas("ZodynoPapildymas", QStringLiteral("Žodyno papildymas / redagavimas"), QKeySequence(Qt::Key_F7));
-  isjungtas(Veiksmas("Linksniavimas", QStringLiteral("&Linskniavimas / Asmenavimas")));
+  Veiksmas("Linksniavimas", QStringLiteral("&Linskniavimas / Asmenavimas"));
   // Present in the menu, but it has no command.
   Veiksmas("UzkrautiZodyna", QStringLiteral("&Užkrauti žodyną"));
 
@@ -82,7 +82,7 @@ void TForm1::SukurtiVeiksmus() {
   su(Veiksmas("VerstiSuKoregavimu", QStringLiteral("Su  &koregavimu"), QKeySequence(Qt::Key_F5),
               QStringLiteral("Vetimas su koregavimu")),
      ZenkloIkona(QStringLiteral("K"), QColor(170, 100, 20)));
-  isjungtas(Veiksmas("GramatineAnalize", QStringLiteral("&Gramatinė analizė"), QKeySequence(Qt::Key_F8)));
+  Veiksmas("GramatineAnalize", QStringLiteral("&Gramatinė analizė"), QKeySequence(Qt::Key_F8));
   su(isjungtas(Veiksmas("VerstiTinklapi", QStringLiteral("Versti tinklalapį"), {}, QStringLiteral("Versti tinklalapį"))),
      ZenkloIkona(QStringLiteral("W"), QColor(30, 120, 60)));
   su(isjungtas(Veiksmas("VerstiTinklapiSuKoregavimu", QStringLiteral("Versti tinklalapį su koregavimu"), {},
@@ -105,6 +105,8 @@ void TForm1::SukurtiVeiksmus() {
   PriskirtiKomanda("Sriftas", &TForm1::Sriftas);
   PriskirtiKomanda("ZodziuSarasas", &TForm1::ZodziuSarasas);
   PriskirtiKomanda("ZodynoPapildymas", &TForm1::ZodynoPapildymas);
+  PriskirtiKomanda("Linksniavimas", &TForm1::Gramatika);
+  PriskirtiKomanda("GramatineAnalize", &TForm1::Gramatika);
   PriskirtiKomanda("VerstiAutomatiskai", &TForm1::VerstiAutomatiskai);
   PriskirtiKomanda("VerstiSuKoregavimu", &TForm1::VerstiSuKoregavimu);
   PriskirtiKomanda("ProgramosNustatymai", &TForm1::Nustatymai);

@@ -66,6 +66,7 @@ class TForm1 : public QMainWindow {
   void Paieska();
   void ZodziuSarasas();
   void ZodynoPapildymas();
+  void Gramatika();
   void Nustatymai();
   void TaisykliuRedagavimas();
   void Apie();
