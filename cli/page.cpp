@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/argumentai.h"
 #include "cli/failo_skaitymas.h"
 #include "cli/http_gavimas.h"
 #include "cli/komandos.h"
-#include "cli/zodynu_parinktys.h"
 #include "translation/puslapio_koduote.h"
 #include "translation/puslapio_vertimas.h"
 
@@ -29,42 +29,32 @@ void RasytiPagalba(std::ostream& out) {
       << ZodynuParinkciuPagalba << "  -h, --help               show this help\n";
 }
 
-int Naudojimas(Srautai& srautai, const std::string& klaida) {
-  srautai.err << Pavadinimas << ": " << klaida << " (see " << Pavadinimas << " --help)\n";
-  return IsejimasNaudojimas;
-}
-
 bool Adresas(const std::string& saltinis) {
   return saltinis.find("://") != std::string::npos;
 }
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
-  ZodynuParinktys parinktys;
-  std::vector<std::string> saltiniai;
+  Argumentai a;
   try {
-    for (std::size_t i = 0; i < argumentai.size(); ++i) {
-      const std::string& a = argumentai[i];
-      if (a == "--help" || a == "-h") {
-        RasytiPagalba(srautai.out);
-        return IsejimasGerai;
-      }
-      if (ImtiZodynoParinkti(argumentai, i, parinktys)) continue;
-      if (a.size() > 1 && a[0] == '-') return Naudojimas(srautai, "unknown option '" + a + "'");
-      saltiniai.push_back(a);
-    }
-  } catch (const ZodynoParinktiesKlaida& klaida) {
-    return Naudojimas(srautai, klaida.what());
+    a = SkaitytiArgumentus(argumentai);
+  } catch (const NaudojimoKlaida& klaida) {
+    return Naudojimas(srautai, Pavadinimas, klaida.what());
   }
-  if (saltiniai.size() != 1) return Naudojimas(srautai, "name one FILE or URL");
+  if (a.Pagalba) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name one FILE or URL");
+  const std::string& saltinis = a.Kiti.front();
 
   std::string puslapis, tipas;
   try {
-    if (Adresas(saltiniai.front())) {
-      HttpAtsakymas atsakymas = GautiHttp(saltiniai.front());
+    if (Adresas(saltinis)) {
+      HttpAtsakymas atsakymas = GautiHttp(saltinis);
       puslapis = std::move(atsakymas.Kunas);
       tipas = std::move(atsakymas.TurinioTipas);
     } else {
-      puslapis = SkaitytiFaila(saltiniai.front());
+      puslapis = SkaitytiFaila(saltinis);
     }
   } catch (const std::runtime_error& klaida) {
     srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
@@ -72,12 +62,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   }
   Aplinka aplinka;
   aplinka.AutomatinisVertimas = 1;
-  try {
-    IkeltiZodynus(parinktys, aplinka.Zodynai);
-  } catch (const ZodynoSkaitymoKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
-    return IsejimasFailas;
-  }
+  if (!IkeltiZodynus(a.Zodynai, aplinka.Zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   srautai.out << VerstiPuslapi(aplinka, PuslapisUtf8(puslapis, DeklaruotaKoduote(tipas, puslapis)));
   return BaigtiIsvedima(srautai, Pavadinimas);
 }

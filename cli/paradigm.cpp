@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "analysis/zodzio_paieska.h"
+#include "cli/argumentai.h"
 #include "cli/komandos.h"
-#include "cli/zodynu_parinktys.h"
 #include "core/cp1257.h"
 #include "morphology/paradigmos_rodymas.h"
 
@@ -27,43 +27,26 @@ void RasytiPagalba(std::ostream& out) {
       << ZodynuParinkciuPagalba << "  -h, --help               show this help\n";
 }
 
-int Naudojimas(Srautai& srautai, const std::string& klaida) {
-  srautai.err << Pavadinimas << ": " << klaida << " (see " << Pavadinimas << " --help)\n";
-  return IsejimasNaudojimas;
-}
-
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
-  ZodynuParinktys parinktys;
-  std::vector<std::string> zodziai;
+  Argumentai a;
   try {
-    for (std::size_t i = 0; i < argumentai.size(); ++i) {
-      const std::string& a = argumentai[i];
-      if (a == "--help" || a == "-h") {
-        RasytiPagalba(srautai.out);
-        return IsejimasGerai;
-      }
-      if (ImtiZodynoParinkti(argumentai, i, parinktys)) continue;
-      if (a.size() > 1 && a[0] == '-') return Naudojimas(srautai, "unknown option '" + a + "'");
-      zodziai.push_back(a);
-    }
-  } catch (const ZodynoParinktiesKlaida& klaida) {
-    return Naudojimas(srautai, klaida.what());
+    a = SkaitytiArgumentus(argumentai);
+  } catch (const NaudojimoKlaida& klaida) {
+    return Naudojimas(srautai, Pavadinimas, klaida.what());
   }
-  if (zodziai.size() != 1) return Naudojimas(srautai, "name one WORD");
-
+  if (a.Pagalba) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name one WORD");
   Cp1257Tekstas zodis;
   try {
-    zodis = IsUtf8(zodziai.front());
+    zodis = IsUtf8(a.Kiti.front());
   } catch (const NetinkamasUtf8& klaida) {
-    return Naudojimas(srautai, std::string("WORD: ") + klaida.what());
+    return Naudojimas(srautai, Pavadinimas, std::string("WORD: ") + klaida.what());
   }
   Aplinka aplinka;
-  try {
-    IkeltiZodynus(parinktys, aplinka.Zodynai);
-  } catch (const ZodynoSkaitymoKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
-    return IsejimasFailas;
-  }
+  if (!IkeltiZodynus(a.Zodynai, aplinka.Zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   IeskotiZodyne(aplinka, zodis.Tekstas);
   for (int i = 0; i < aplinka.Variantai.Kiekis(); ++i) {
     std::vector<std::string> eilutes;
