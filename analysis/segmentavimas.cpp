@@ -113,6 +113,12 @@ void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::str
   }
 }
 
+void SakiniuSkaidytojas::SkaidytiEilute(std::string_view eilute,
+                                        std::vector<std::string>& sakiniai) {
+  if (!buferis_.empty()) Skaidyti(" ", sakiniai);
+  Skaidyti(eilute, sakiniai);
+}
+
 void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
                       std::string& likutis) {
   SakiniuSkaidytojas skaidytojas;

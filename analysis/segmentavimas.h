@@ -24,6 +24,9 @@ void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakini
 class SakiniuSkaidytojas {
  public:
   void Skaidyti(std::string_view tekstas, std::vector<std::string>& sakiniai);
+  // The next line of a document: the line break before it separates words as a space does, so
+  // the last word of one line and the first of the next never become one word.
+  void SkaidytiEilute(std::string_view eilute, std::vector<std::string>& sakiniai);
   const std::string& Likutis() const { return buferis_; }
 
  private:

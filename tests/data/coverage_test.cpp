@@ -37,6 +37,14 @@ TEST(Coverage, CountsWordTokensNotPunctuationOrNumbers) {
             std::pair(0, std::string("words 7\nfound 5\ncoverage 71.4%\n1\tdon't\n1\tzorblax\n")));
 }
 
+TEST(Coverage, LastWordOfALineWithoutFullStopStaysApartFromTheNextLine) {
+  // A title line: joined directly, "kitten" and "Once" made one unknown word "kittenonce".
+  const std::string tekstas =
+      Laikinas("coverage-eilutes.txt", "The lost kitten\n\nOnce upon a time\n");
+  EXPECT_EQ(Paleisti("--unknown --dictionary " + PagrindinioZodynoKelias() + " " + tekstas),
+            std::pair(0, std::string("words 7\nfound 7\ncoverage 100.0%\n")));
+}
+
 TEST(Coverage, ShippedDictionaryKnowsEverydayEnglish) {
   const auto [busena, isvestis] = Paleisti("--dictionary " + PagrindinioZodynoKelias() +
                                            " " KERVOSTA_SOURCE_DIR "/data/coverage-sample-en.txt");
