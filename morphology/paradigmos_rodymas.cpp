@@ -42,6 +42,13 @@ constexpr std::array<std::string_view, 6> AsmenuEilutes = {
 constexpr std::array<std::string_view, 6> DalyvioEilutes = {
     "Vard  : "_lt, "Kilm  : "_lt, "Naud  : "_lt, "Gal   : "_lt, "Įnag  : "_lt, "Viet .: "_lt};
 
+// Headings of the blocks. Kept as constants: some compilers cannot evaluate the literal inside
+// a template.
+constexpr std::string_view VienaskaitaAntraste = "Vienaskaita: "_lt;
+constexpr std::string_view DaugiskaitaAntraste = "Daugiskaita: "_lt;
+constexpr std::string_view VyriskaGimine = "Vyriška giminė"_lt;
+constexpr std::string_view MoteriskaGimine = "Moteriška giminė"_lt;
+
 // Part-of-speech lines of the words without a paradigm, by `KalbosDalis`.
 constexpr std::array<std::string_view, 15> KalbosDalys = {
     "Daiktavardis"_lt, "Įvardis"_lt,      "Veiksmažodis"_lt, "Prieveiksmis"_lt,
@@ -116,7 +123,7 @@ void Daiktavardis(Ataskaita& a, const TZodis& z) {
   a("Kamienas: "_lt, irasas->Vaizdas(TekstoLaukas::Kamienas));
   for (int skaicius : {skVienaskaita, skDaugiskaita}) {
     a("");
-    a(skaicius == skVienaskaita ? "Vienaskaita: "_lt : "Daugiskaita: "_lt);
+    a(skaicius == skVienaskaita ? VienaskaitaAntraste : DaugiskaitaAntraste);
     a.Blokas(LinksniuEilutes, [&](int l) { return DaiktavardzioForma(*irasas, l, skaicius); });
   }
 }
@@ -126,10 +133,10 @@ template <typename Forma>
 void GiminiuBlokai(Ataskaita& a, Forma forma, int vyriska, int moteriska) {
   for (int gimine : {vyriska, moteriska}) {
     a("");
-    a(gimine == vyriska ? "Vyriška giminė"_lt : "Moteriška giminė"_lt);
+    a(gimine == vyriska ? VyriskaGimine : MoteriskaGimine);
     for (int skaicius : {skVienaskaita, skDaugiskaita}) {
       a("");
-      a(skaicius == skVienaskaita ? "Vienaskaita: "_lt : "Daugiskaita: "_lt);
+      a(skaicius == skVienaskaita ? VienaskaitaAntraste : DaugiskaitaAntraste);
       a.Blokas(LinksniuEilutes, [&](int l) { return forma(gimine, l, skaicius); });
     }
   }
@@ -213,7 +220,7 @@ void Dalyviai(Ataskaita& a, const ZodynoIrasas& irasas) {
           a(veikiamoji ? "Veikiamoji rūšis: "_lt : "NeVeikiamoji rūšis: "_lt);
           a(DalyvioLaikai[static_cast<std::size_t>(laikas - 1)][static_cast<std::size_t>(antraste++)]);
           a(gimine == dgVyriska ? "Vyriška giminė: "_lt : "Moteriška giminė: "_lt);
-          a(skaicius == skVienaskaita ? "Vienaskaita: "_lt : "Daugiskaita: "_lt);
+          a(skaicius == skVienaskaita ? VienaskaitaAntraste : DaugiskaitaAntraste);
           a.Blokas(DalyvioEilutes, [&](int linksnis) {
             return VeiksmazodzioForma(irasas, linksnis, laikas, nTiesiogine, linksnis, gimine,
                                       skaicius, fDalyvis, veikiamoji);
