@@ -1,7 +1,9 @@
 #include "analysis/zodzio_paieska.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/cp1257.h"
 #include "morphology/zodzio_forma.h"
@@ -288,12 +290,31 @@ class IrasoTikrintojas {
   TZodziuList& kandidatai_;
 };
 
+// Only entries that store the word, or the word less a possessive ending, among their English
+// forms can match it; the index finds them, and they are checked in list order, as a walk of the
+// whole list would check them.
 void IeskotiSarase(const ZodynoSarasas& sarasas, std::string_view zodis, TZodziuList& kandidatai) {
-  for (ZodynoMazgas* m = sarasas.Galva(); m != nullptr; m = m->Kitas)
-    IrasoTikrintojas(*m, zodis, kandidatai).Tikrinti();
+  std::vector<ZodynoSarasas::Vieta> vietos;
+  const auto prideti = [&](std::string_view forma) {
+    const std::vector<ZodynoSarasas::Vieta>& rasta = sarasas.SuForma(forma);
+    vietos.insert(vietos.end(), rasta.begin(), rasta.end());
+  };
+  prideti(zodis);
+  if (zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'")))
+    prideti(zodis.substr(0, zodis.size() - 2));
+  if (zodis.ends_with("s'")) prideti(zodis.substr(0, zodis.size() - 1));
+  std::sort(vietos.begin(), vietos.end(),
+            [](const auto& a, const auto& b) { return a.Pozicija < b.Pozicija; });
+  const auto paskutine = std::unique(vietos.begin(), vietos.end(),
+                                     [](const auto& a, const auto& b) { return a.Mazgas == b.Mazgas; });
+  for (auto v = vietos.begin(); v != paskutine; ++v) IeskotiIrase(*v->Mazgas, zodis, kandidatai);
 }
 
 }  // namespace
+
+void IeskotiIrase(ZodynoMazgas& mazgas, std::string_view zodis, TZodziuList& kandidatai) {
+  IrasoTikrintojas(mazgas, zodis, kandidatai).Tikrinti();
+}
 
 std::string AnglMazosiomis(std::string_view zodis) {
   std::string rezultatas(zodis);

@@ -29,9 +29,13 @@ bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZod
 
 // Appends one candidate for every hit of the word in the main dictionary, then in the user
 // dictionary, each list from head to tail; an entry may give several hits. Nothing is appended
-// for an unknown word. This is the only place that walks the lists for lookup, so an index can
-// replace the walk without changing a candidate or its order.
+// for an unknown word. The lists' index finds the entries, so only they are checked, with the
+// very candidates and order a walk of every entry would give.
 void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList& kandidatai);
+
+// The hits of one entry for a word already lower-cased (A..Z only), appended in the order
+// translation sees them.
+void IeskotiIrase(ZodynoMazgas& mazgas, std::string_view zodis, TZodziuList& kandidatai);
 
 // The same into `aplinka.Variantai`, which the caller clears first.
 void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis);

@@ -25,6 +25,7 @@ class QUrl;
 namespace kervosta {
 
 class PaieskosDialogas;
+class PuslapioGavejas;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -66,6 +67,11 @@ class TForm1 : public QMainWindow {
   void Paieska();
   void ZodziuSarasas();
   void ZodynoPapildymas();
+  void Gramatika();
+  void ImportuotiDokumenta();
+  void EksportuotiDokumenta();
+  void VerstiTinklapi();
+  void VerstiTinklapiSuKoregavimu();
   void Nustatymai();
   void TaisykliuRedagavimas();
   void Apie();
@@ -108,6 +114,8 @@ class TForm1 : public QMainWindow {
   void Lygiuoti(Qt::Alignment lygiavimas);
 
   void Versti(std::uint8_t automatinis);
+  void GautiTinklapi(std::uint8_t automatinis);
+  void VerstiGautaTinklapi(const QByteArray& kunas, const QString& turinioTipas);
 
   Aplinka aplinka_;
   DabartineTaisykle taisykle_;
@@ -138,6 +146,7 @@ class TForm1 : public QMainWindow {
   QAction* desine_ = nullptr;
   QAction* spalva_ = nullptr;
   PaieskosDialogas* paieska_ = nullptr;
+  PuslapioGavejas* gavejas_ = nullptr;
 };
 
 }  // namespace kervosta
