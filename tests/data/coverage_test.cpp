@@ -45,13 +45,22 @@ TEST(Coverage, LastWordOfALineWithoutFullStopStaysApartFromTheNextLine) {
             std::pair(0, std::string("words 7\nfound 7\ncoverage 100.0%\n")));
 }
 
+// Everyday texts in several styles, written for the purpose. The conversation keeps contractions
+// (don't, I'm), which translation expands but the dictionary does not hold.
 TEST(Coverage, ShippedDictionaryKnowsEverydayEnglish) {
-  const auto [busena, isvestis] = Paleisti("--dictionary " + PagrindinioZodynoKelias() +
-                                           " " KERVOSTA_SOURCE_DIR "/data/coverage-sample-en.txt");
-  ASSERT_EQ(busena, 0);
-  const std::size_t vieta = isvestis.find("coverage ");
-  ASSERT_NE(vieta, std::string::npos) << isvestis;
-  EXPECT_GE(std::stod(isvestis.substr(vieta + 9)), 95.0) << isvestis;
+  const std::pair<const char*, double> tekstai[] = {
+      {"en", 99.0},    {"conversation", 94.0}, {"diary", 98.0},
+      {"email", 98.0}, {"instructions", 98.0}, {"letter", 98.0},
+      {"news", 98.0},  {"story", 97.0},        {"travel", 98.0}};
+  for (const auto& [vardas, maziausiai] : tekstai) {
+    const auto [busena, isvestis] =
+        Paleisti("--dictionary " + PagrindinioZodynoKelias() +
+                 " " KERVOSTA_SOURCE_DIR "/data/coverage-sample-" + vardas + ".txt");
+    ASSERT_EQ(busena, 0) << vardas;
+    const std::size_t vieta = isvestis.find("coverage ");
+    ASSERT_NE(vieta, std::string::npos) << vardas << ": " << isvestis;
+    EXPECT_GE(std::stod(isvestis.substr(vieta + 9)), maziausiai) << vardas << ": " << isvestis;
+  }
 }
 
 TEST(Coverage, ReportsBadUsageAndUnreadableFiles) {
