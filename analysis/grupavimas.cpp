@@ -1,5 +1,6 @@
 #include "analysis/grupavimas.h"
 
+#include "analysis/grupavimo_taisykles.h"
 #include "analysis/grupavimo_zingsniai.h"
 #include "analysis/veiksmazodziu_grupes.h"
 
@@ -31,7 +32,13 @@ std::uint8_t TipasPagalDali(std::uint8_t dalis) {
 int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
   switch (tipas) {
     case gtDaikt:
-      if (s.VardazodinisZodis(j)) return 1;
+      // A noun ends its phrase: what follows it, but another noun, starts the next one ("the sea
+      // last summer", "ten years old"). An owner in the genitive ("Tom's new car") goes on.
+      if (s.DalisYra(j - 1, dDaiktavardis) && s.Zodziai[j - 1].Linksnis != 1 &&
+          !s.DalisYra(j, dDaiktavardis))
+        return 0;
+      // A numeral goes on with the group too: "on the third table" is one phrase.
+      if (s.VardazodinisZodis(j) || s.DalisYra(j, dSkaitvardis)) return 1;
       if ((s.DalisYra(j, dPrieveiksmis) || s.DalisYra(j, dJungtukas)) && s.VardazodinisZodis(j + 1))
         return 2;
       return 0;
@@ -64,6 +71,19 @@ void PridetiZodi(SGrupe& grupe, TZodis* zodis) {
   if (zodis->KalbosDalis == dVeiksmazodis && zodis->Veikiamoji == 0) grupe.Aktyvi = 0;
 }
 
+// The steps that need the roles and cases settled.
+void PoVaidmenu(SGList& grupes) {
+  BeasmeniaiSakiniai(grupes);
+  SujungtosGrupes(grupes);
+  KiekiaiValdo(grupes);
+  SavoIvardziai(grupes);
+  KasLinksniuojamas(grupes);
+}
+
+std::uint8_t AntrasisAsmuo(const Aplinka& aplinka) {
+  return aplinka.Kreipinys == KreipinioForma::Tu ? 2 : 5;
+}
+
 void KurtiTiksla(SGList& grupes, TSakinys& vertinys) {
   vertinys.Zodziai.Isvalyti();
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g)
@@ -94,12 +114,15 @@ void AnalizuotiSakini(const Aplinka& aplinka, TSakinys& saltinis, TSakinys& vert
   AnalizuotiVeiksmazodzius(saltinis);
   SudarytiGrupes(saltinis, grupes);
   if (aplinka.GramatineAnalize) {
-    ApdorotiPradiniVeiksmazodi(grupes);
+    ApdorotiPradiniVeiksmazodi(grupes, AntrasisAsmuo(aplinka));
+    LaikoAplinkybes(grupes, aplinka.Zodynai);
+    ReikiaIrNe(grupes);
     PrielinksniaiValdo(grupes);
     VeiksmazodziaiPerduodaLinksni(grupes);
     NustatytiVaidmenis(grupes, aplinka.Zodynai);
     DerintiDaiktavardziuGrupes(grupes);
     PrieveiksmiaiValdo(grupes);
+    PoVaidmenu(grupes);
   }
   KurtiTiksla(grupes, vertinys);
 }
@@ -111,12 +134,15 @@ void AnalizuotiSakiniLangui(const Aplinka& aplinka, TSakinys& saltinis, TSakinys
   grupes = SGList{};
   AnalizuotiVeiksmazodzius(saltinis);
   SudarytiGrupes(saltinis, grupes);
-  ApdorotiPradiniVeiksmazodi(grupes);
+  ApdorotiPradiniVeiksmazodi(grupes, AntrasisAsmuo(aplinka));
+  LaikoAplinkybes(grupes, aplinka.Zodynai);
+  ReikiaIrNe(grupes);
   PrielinksniaiValdo(grupes);
   DerintiDaiktavardziuGrupes(grupes);
   NustatytiVaidmenis(grupes, aplinka.Zodynai);
   VeiksmazodziaiPerduodaLinksni(grupes);
   PrieveiksmiaiValdo(grupes);
+  PoVaidmenu(grupes);
   KurtiTiksla(grupes, vertinys);
 }
 

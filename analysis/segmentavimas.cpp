@@ -2,9 +2,13 @@
 
 #include <cctype>
 
+#include "core/cp1257.h"
+
 namespace kervosta {
 
 namespace {
+
+using namespace literals;
 
 bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
 
@@ -36,10 +40,15 @@ bool SkaiciausVidus(std::string_view sakinys, std::size_t i) {
          Skaitmuo(sakinys[i - 1]) && Skaitmuo(sakinys[i + 1]);
 }
 
+constexpr std::string_view TipografinisApostrofas = "’"_lt;
+
+// Lower case, and the typographic apostrophe as the plain one, so that "don’t" is "don't".
 std::string Mazosiomis(std::string_view tekstas) {
   std::string rezultatas(tekstas);
-  for (char& c : rezultatas)
+  for (char& c : rezultatas) {
     if (Didzioji(c)) c = static_cast<char>(c - 'A' + 'a');
+    if (c == TipografinisApostrofas[0]) c = '\'';
+  }
   return rezultatas;
 }
 

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "analysis/klausimai.h"
 #include "core/cp1257.h"
 
 namespace kervosta {
@@ -51,11 +52,14 @@ class Vieta {
   int i_;
 };
 
-// "should go", "would not go": the conditional, carried by the future tense code.
+// "would go", "would not go": the conditional, carried by the future tense code.
 void Tariamasis(TZodis& z) {
   z.Laikas = Busimasis;
   z.Nuosaka = Tariamoji;
 }
+
+// Modals that stay as verbs of their own (galėti, turėti) with the infinitive after them.
+const Zodziai Modaliniai = {"can", "could", "must", "should", "might", "may"};
 
 // A past participle read as an active past tense form.
 void ButasisVeikiamasis(TZodis& z) {
@@ -85,12 +89,17 @@ void BazineForma(Vieta& v) {
   const auto neigiama = [&](Zodziai suNe, Zodziai sutrumpinti) {
     return v.SuNe(2, suNe) || v.Yra(1, sutrumpinti);
   };
-  if (v.AsmeninisIvardis(1)) {
+  if (v.Yra(1, {"let's"})) {
+    // "let's go": a command to "us" ("eikime"); "let's" itself says nothing.
+    w0.Laikas = Esamasis;
+    w0.Nuosaka = Liepiamoji;
+    w0.Asmuo = 4;
+  } else if (v.AsmeninisIvardis(1)) {
     // "Did you see?", "Will you go?": the auxiliary in front of the pronoun gives the tense.
     w0.Laikas = v.Yra(2, {"did"}) ? Butasis : v.Yra(2, {"shall", "will"}) ? Busimasis : Esamasis;
-  } else if (v.Yra(1, {"should", "would"})) {
+  } else if (v.Yra(1, {"would"})) {
     Tariamasis(w0);
-  } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {
+  } else if (neigiama({"would"}, {"wouldn't"})) {
     SugertiModaliniSutrumpinima(v, 1);
     Tariamasis(w0);
     w0.Teigiamas = 0;
@@ -119,9 +128,9 @@ void BazineForma(Vieta& v) {
     SugertiModaliniSutrumpinima(v, 1);
     w0.Laikas = Busimasis;
     w0.Teigiamas = 0;
-  } else if (v.Yra(1, {"can", "could"}) || v.SuNe(2, {"can", "could"})) {
-    // "can" stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
-    // "galiu einu").
+  } else if (v.Yra(1, Modaliniai) || v.SuNe(2, Modaliniai)) {
+    // The modal stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
+    // "galiu einu"; "turėtum eiti").
     w0.Laikas = Bendratis;
   } else {
     w0.Laikas = Esamasis;
@@ -178,9 +187,9 @@ void PoBeen(Vieta& v) {
 // negation ("nebus matyta"; negating the participle as well said "not" twice).
 void PoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  const bool neigiama = v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"}) ||
+  const bool neigiama = v.SuNe(3, {"would"}) || v.Yra(2, {"wouldn't"}) ||
                         v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"});
-  const bool teigiama = v.Yra(2, {"should", "would", "shall", "will"});
+  const bool teigiama = v.Yra(2, {"would", "shall", "will"});
   if (teigiama || neigiama) {
     v.Sugerti(2);
     TZodis& be = v.Pries(1);
@@ -189,7 +198,8 @@ void PoBe(Vieta& v) {
     be.Veikiamoji = 1;
     if (neigiama) be.Teigiamas = 0;
     Neveikiamasis(w0);
-  } else if (v.Yra(2, {"to"})) {
+  } else if (v.Yra(2, {"to"}) || v.Yra(2, Modaliniai) || v.SuNe(3, Modaliniai)) {
+    // "to be seen", "can be seen": the "be" is an infinitive ("gali būti matyta").
     Neveikiamasis(w0);
   }
 }
@@ -229,11 +239,17 @@ void Dalyvis(Vieta& v) {
   }
 }
 
-// "be going" after a modal: the future, carried by the verb alone. The "be" goes after every
-// modal: left in place it came out as a second verb ("būsiu eisiu").
+// "be going" after "will" or "would": the future, carried by the verb alone; after a modal that
+// stays ("should be going"), the infinitive. The "be" goes every time: left in place it came out
+// as a second verb ("būsiu eisiu").
 void IngPoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  const Zodziai modaliniai = {"should", "would", "shall", "will"};
+  if (v.Yra(2, Modaliniai) || v.SuNe(3, Modaliniai)) {
+    v.Sugerti(1);
+    w0.Laikas = Bendratis;
+    return;
+  }
+  const Zodziai modaliniai = {"would", "shall", "will"};
   const bool neigiama =
       v.SuNe(3, modaliniai) || v.Yra(2, {"shouldn't", "wouldn't", "shan't", "won't"});
   if (!neigiama && !v.Yra(2, modaliniai)) return;
@@ -273,6 +289,9 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   if (sakinys.ZodisYra(i, "not") && sakinys.VeiksmazodinisZodis(i - 1))
     sakinys.Zodziai[i - 1].Teigiamas = 0;
   if (!sakinys.DalisYra(i, dVeiksmazodis)) return;
+  // "must", "should", "might", "may" come from the lookup with their own tense and mood.
+  for (std::string_view modalinis : {"must", "should", "might", "may"})
+    if (sakinys.ZodisYra(i, modalinis)) return;
   switch (sakinys.Zodziai[i].AnglForma) {
     case FormaBazine: BazineForma(v); break;
     case FormaButoji: sakinys.Zodziai[i].Laikas = Butasis; break;
@@ -282,14 +301,22 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   }
 }
 
-// "Don't go.", "Do not go.": the absorbed "do" and the silent "not" say nothing, so the command
-// starts at the verb after them.
+// "Don't go.", "Do not go.", "Let's go.": the absorbed "do", the silent "not" and "let's" say
+// nothing, so the command starts at the verb after them.
 bool Nebyli(const SGrupe& grupe) {
   for (const TZodis* z : grupe.Zodziai) {
-    const bool nebylus = z->Angl == "do" || z->Angl == "don't" || z->Angl == "not";
+    const bool nebylus =
+        z->Angl == "do" || z->Angl == "don't" || z->Angl == "not" || z->Angl == "let's";
     if (!nebylus || !z->Liet.empty()) return false;
   }
   return true;
+}
+
+bool Klausimas(const SGList& grupes) {
+  for (int g = grupes.Grupes.Kiekis() - 1; g >= 0; --g)
+    for (const TZodis* z : grupes.Grupes[g].Zodziai)
+      if (z->KalbosDalis == dSkyriklis && z->Angl == "?") return true;
+  return false;
 }
 
 int PirmaTarianti(const SGList& grupes) {
@@ -301,20 +328,23 @@ int PirmaTarianti(const SGList& grupes) {
 }  // namespace
 
 void AnalizuotiVeiksmazodzius(TSakinys& sakinys) {
+  ApverstiKlausima(sakinys);
   for (int i = sakinys.KitasVeiksmazodinis(0); i >= 0; i = sakinys.KitasVeiksmazodinis(i + 1))
     AnalizuotiVeiksmazodi(sakinys, i);
 }
 
-void ApdorotiPradiniVeiksmazodi(SGList& grupes) {
+void ApdorotiPradiniVeiksmazodi(SGList& grupes, std::uint8_t antrasisAsmuo) {
   const int g = PirmaTarianti(grupes);
   if (!grupes.YraVeiksmGrupe(g) || grupes.GrupesZodziuSk(g) != 1) return;
   TZodis& zodis = *grupes.Grupes[g].Zodziai[0];
-  if (zodis.Vidinis == 1) {
+  // "Is he at home?" asks; "Be careful!" and "Don't be late." command.
+  if (zodis.Vidinis == 1 && Klausimas(grupes) && zodis.Angl != "be") {
     zodis.Liet = "ar"_lt;
     zodis.KalbosDalis = dNezinoma;
   }
+  if (zodis.Nuosaka == Liepiamoji) return;  // "let's" gave the command its person
   zodis.Nuosaka = Liepiamoji;
-  zodis.Asmuo = 5;
+  zodis.Asmuo = antrasisAsmuo;
 }
 
 }  // namespace kervosta
