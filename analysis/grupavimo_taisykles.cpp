@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/kandidatu_parinkimas.h"
 #include "core/cp1257.h"
 
 namespace kervosta {
@@ -17,6 +18,7 @@ constexpr std::uint8_t Kilmininkas = 1;
 constexpr std::uint8_t Naudininkas = 2;
 constexpr std::uint8_t Galininkas = 3;
 constexpr std::uint8_t Inagininkas = 4;
+constexpr std::int32_t KategorijaZmogus = 1;  // noun category of people
 constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
 constexpr std::int32_t KodasSkaitvardis = 13;
 constexpr std::int32_t KlausimasKo = 2;       // a record's required question "ko?"
@@ -162,9 +164,10 @@ void LaikoFraze(SGList& grupes, int g) {
   const bool tikrinis = Irasas(*galva)->Pozymis() == 1;
   TZodis* p = Prielinksnis(grupes, g);
   if (!p) {
+    // "next year", "last year": kitais metais, the instrumental.
     if (Yra(Pirmas(n).Angl, {"every", "each", "next", "last", "this", "that", "all", "one",
                              "previous", "whole"}))
-      Aplinkybe(n, Galininkas);
+      Aplinkybe(n, Bazine(*galva) == "year" ? Inagininkas : Galininkas);
     return;
   }
   if (p->Angl == "on") {
@@ -235,7 +238,7 @@ void PaverstiSavo(TZodis& z) {
 // The first verb group of the sentence when it is a command: its person is its subject.
 bool Liepiamoji(const SGrupe& v) {
   for (const TZodis* z : v.Zodziai)
-    if (z->Nuosaka == 2) return true;
+    if (z->Nuosaka == 2 && z->KalbosDalis == dVeiksmazodis) return true;
   return false;
 }
 
@@ -246,9 +249,9 @@ bool ButiesGrupe(const SGrupe& v) {
 
 void ThereIs(SGList& grupes, int a) {
   SGrupe& prieveiksmiai = grupes.Grupes[a];
-  if (prieveiksmiai.ZodziuSk() != 1 || Pirmas(prieveiksmiai).Angl != "there") return;
+  if (prieveiksmiai.Zodziai.back()->Angl != "there") return;
   // "There is ..." or, asked, "Is there ...?"
-  TZodis& there = Pirmas(prieveiksmiai);
+  TZodis& there = *prieveiksmiai.Zodziai.back();
   int v = a + 1;
   if (!grupes.YraVeiksmGrupe(v) || !ButiesGrupe(grupes.Grupes[v])) v = a - 1;
   if (v < 0 || !grupes.YraVeiksmGrupe(v)) return;
@@ -311,10 +314,33 @@ bool ValdoKilmininka(const TZodis& z, bool& daugiskaita) {
 
 }  // namespace
 
+// "gave the book to John", "writes to her friend": "to" a person is the dative, with no
+// preposition; after a verb of going ("went to my mother") it is left alone.
+bool Kam(SGList& grupes, int g) {
+  TZodis* p = Prielinksnis(grupes, g);
+  // "went to my mother", "have been to Paris": a place or a visit, not a receiver.
+  const bool ieinant = g >= 2 && grupes.YraVeiksmGrupe(g - 2) &&
+                       (JudejimoVeiksmazodis(*grupes.Grupes[g - 2].Zodziai.back()) ||
+                        ButiesGrupe(grupes.Grupes[g - 2]));
+  if (!p || p->Angl != "to" || ieinant) return false;
+  SGrupe& n = grupes.Grupes[g];
+  const TZodis& paskutinis = *n.Zodziai.back();
+  const ZodynoIrasas* irasas = Irasas(paskutinis);
+  const bool zmogus = paskutinis.KalbosDalis == dAsmKitas || paskutinis.KalbosDalis == dAsmVardininkas ||
+                      (paskutinis.KalbosDalis == dDaiktavardis && irasas &&
+                       irasas->Kategorija() == KategorijaZmogus);
+  if (!zmogus) return false;
+  Nutildyti(*p);
+  NustatytiLinksni(n, Naudininkas);
+  n.Funkcija = fNetiesPapild;
+  return true;
+}
+
 void LaikoAplinkybes(SGList& grupes, const ZodynuRinkinys& zodynai) {
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g) {
     if (DaiktGrupe(grupes, g)) {
-      if (!Valanda(grupes, g, zodynai) && !Metai(grupes, g)) LaikoFraze(grupes, g);
+      if (!Kam(grupes, g) && !Valanda(grupes, g, zodynai) && !Metai(grupes, g))
+        LaikoFraze(grupes, g);
     } else if (grupes.Grupes[g].Tipas == gtPriel && NeveikiamojiGrupe(grupes, g - 1) &&
                Pirmas(grupes.Grupes[g]).Angl == "by") {
       Pirmas(grupes.Grupes[g]).Linksnis = Kilmininkas;  // "written by Tom": Tomo parašyta
@@ -322,7 +348,22 @@ void LaikoAplinkybes(SGList& grupes, const ZodynuRinkinys& zodynai) {
   }
 }
 
+// "never", "nobody", "nothing": Lithuanian negates the verb as well ("Niekas nežino", "niekada
+// negeria").
+bool NeigiamasZodis(const TZodis& z) {
+  return Yra(z.Angl, {"never", "nobody", "nothing", "none", "neither", "nowhere", "noone"});
+}
+
+void NeigiamiZodziai(SGList& grupes, int v) {
+  for (int g : {v - 1, v + 1}) {
+    if (g < 0 || g >= grupes.Grupes.Kiekis() || grupes.Grupes[g].ZodziuSk() != 1) continue;
+    if (NeigiamasZodis(Pirmas(grupes.Grupes[g]))) grupes.Grupes[v].Zodziai.back()->Teigiamas = 0;
+  }
+}
+
 void ReikiaIrNe(SGList& grupes) {
+  for (int v = 0; v < grupes.Grupes.Kiekis(); ++v)
+    if (grupes.YraVeiksmGrupe(v)) NeigiamiZodziai(grupes, v);
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g) {
     SGrupe& grupe = grupes.Grupes[g];
     if (grupe.Tipas != gtTarnyb || grupe.ZodziuSk() != 1) continue;
@@ -347,11 +388,25 @@ void ReikiaIrNe(SGList& grupes) {
   }
 }
 
+// "That's a good idea", "Is this your bag?": a demonstrative standing for what is spoken of
+// before "be" is "tai".
+void Tai(SGList& grupes, int g) {
+  SGrupe& grupe = grupes.Grupes[g];
+  TZodis& z = Pirmas(grupe);
+  if (grupe.ZodziuSk() != 1 || !Yra(z.Angl, {"this", "that"})) return;
+  const bool poAr = g > 0 && Pirmas(grupes.Grupes[g - 1]).Liet == "ar";
+  const bool priesButi = grupes.YraVeiksmGrupe(g + 1) && ButiesGrupe(grupes.Grupes[g + 1]);
+  if (!poAr && !priesButi) return;
+  z.Liet = "tai";
+  z.Irasas = nullptr;
+}
+
 void BeasmeniaiSakiniai(SGList& grupes) {
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g) {
     SGrupe& grupe = grupes.Grupes[g];
     if (grupe.Tipas == gtPriev) ThereIs(grupes, g);
     if (grupe.Tipas == gtDaikt && grupe.Funkcija == fTiesPapild) SomeAny(grupe);
+    if (grupe.Tipas == gtDaikt) Tai(grupes, g);
     if (grupes.YraVeiksmGrupe(g)) It(grupes, g);
   }
 }
@@ -374,15 +429,16 @@ void KiekiaiValdo(SGList& grupes) {
 }
 
 void SavoIvardziai(SGList& grupes) {
+  // A verb group without a subject of its own ("can find" after "I") has the one before it.
+  std::uint8_t asmuo = 0, gimine = 0;
   for (int v = 0; v < grupes.Grupes.Kiekis(); ++v) {
     if (!grupes.YraVeiksmGrupe(v)) continue;
     const SGrupe& veiksm = grupes.Grupes[v];
-    std::uint8_t asmuo = 0, gimine = 0;
     if (veiksm.Veiksnys >= 0)
       VeiksnioAsmuo(grupes.Grupes[veiksm.Veiksnys], asmuo, gimine);
     else if (Liepiamoji(veiksm))
       asmuo = veiksm.Zodziai.front()->Asmuo;
-    else
+    else if (asmuo == 0)
       continue;
     for (int g = v + 1; g < grupes.Grupes.Kiekis(); ++g) {
       SGrupe& grupe = grupes.Grupes[g];

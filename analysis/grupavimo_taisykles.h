@@ -22,7 +22,7 @@ void LaikoAplinkybes(SGList& grupes, const ZodynuRinkinys& zodynai);
 
 // Before the roles. "need" takes its subject in the dative and its object in the genitive ("Man
 // reikia laiko"); "no" before a noun group negates the verb before it ("There is no time": Nėra
-// laiko).
+// laiko), and so do "never", "nobody" and "nothing" right before or after it.
 void ReikiaIrNe(SGList& grupes);
 
 // After the roles. "there is" says only "yra", and a negated one puts what it is in the genitive

@@ -100,16 +100,14 @@ void RastiVeiksnius(SGList& grupes) {
 
 // The object is looked for up to the next verb group: beyond it, a noun group is that verb's
 // ("She asked: where is the station?" - the station is not asked for).
-int LaisvasPapildinys(const SGList& grupes, int v, std::uint8_t linksnis) {
+int LaisvasPapildinys(const SGList& grupes, int v) {
   int riba = v + 1;
   while (riba < grupes.Grupes.Kiekis() && !grupes.YraVeiksmGrupe(riba)) ++riba;
   for (int i = v + 1; i < riba; ++i)
     if (Laisva(grupes.Grupes[i])) return i;
   const int kitas = grupes.KitaGrupe(v + 1, gtDaikt);
-  // "see him": a lone object pronoun is the object of a verb asking "ką?".
-  if (linksnis == 3 && kitas >= 0 && kitas < riba &&
-      grupes.Grupes[kitas].Funkcija == fObjektoIvardis)
-    return kitas;
+  // "see him", "call me": a lone object pronoun is the object of a verb that asks for a case.
+  if (kitas >= 0 && kitas < riba && grupes.Grupes[kitas].Funkcija == fObjektoIvardis) return kitas;
   if (grupes.Grupes.Kiekis() > 0 && KlausiamasisIvardis(grupes.Grupes[0]) &&
       grupes.Grupes[0].Funkcija == fNeapibrezta)
     return 0;
@@ -122,7 +120,7 @@ void RastiPapildinius(SGList& grupes) {
     SGrupe& veiksm = grupes.Grupes[v];
     const std::uint8_t linksnis = Paskutinis(veiksm).Linksnis;
     if (veiksm.Aktyvi != 1 || linksnis == BeLinksnio) continue;
-    const int o = LaisvasPapildinys(grupes, v, linksnis);
+    const int o = LaisvasPapildinys(grupes, v);
     if (o < 0) continue;
     grupes.Grupes[o].Funkcija = fTiesPapild;
     veiksm.Papildinys = o;
@@ -164,16 +162,28 @@ void DerintiSuVeiksniu(SGrupe& v, const SGrupe& s, const SGrupe* prijungtas) {
   }
 }
 
-void LinksniuotiPapildini(SGrupe& v, SGrupe& o, const ZodynuRinkinys& zodynai) {
+// "is not a teacher" keeps its case: only a negated verb other than "be" asks for the genitive,
+// and so does an infinitive after a negated modal ("can't find my keys": rasti raktų). A pronoun
+// that owns a noun keeps its case; a lone one takes the verb's ("call me": man).
+void LinksniuotiPapildini(SGrupe& v, SGrupe& o, const ZodynuRinkinys& zodynai,
+                          bool neigiamasModalinis) {
   const TZodis& valdantis = Paskutinis(v);
   const std::uint8_t linksnis = valdantis.Linksnis;
   if (linksnis == BeLinksnio) return;
-  // "is not a teacher" keeps its case: only a negated verb other than "be" asks for the genitive.
-  const bool neigiamas = valdantis.Teigiamas == 0 && !Jungtis(v, zodynai);
+  const bool neigiamas = (valdantis.Teigiamas == 0 && !Jungtis(v, zodynai)) || neigiamasModalinis;
   for (TZodis* z : o.Zodziai) {
-    if (z->KalbosDalis != dAsmKitas && z->Linksnis != 1) z->Linksnis = linksnis;
+    if ((z->KalbosDalis != dAsmKitas || o.ZodziuSk() == 1) && z->Linksnis != 1)
+      z->Linksnis = linksnis;
     if (neigiamas) z->Linksnis = 1;
   }
+}
+
+// The verb group is an infinitive after a negated verb group: "can not find".
+bool PoNeigiamoModalinio(const SGList& grupes, int i) {
+  if (grupes.Grupes[i].Zodziai.front()->Laikas != 1) return false;
+  for (int j = i - 1; j >= 0; --j)
+    if (grupes.YraVeiksmGrupe(j)) return grupes.Grupes[j].Zodziai.back()->Teigiamas == 0;
+  return false;
 }
 
 // "He is a teacher": the predicate noun takes the subject's number and gender.
@@ -207,7 +217,10 @@ void Derinti(SGList& grupes, const ZodynuRinkinys& zodynai) {
     const SGrupe* prijungtas =
         v.Veiksnys >= 0 ? PrijungtasVeiksnys(grupes, v.Veiksnys) : nullptr;
     if (s) DerintiSuVeiksniu(v, *s, prijungtas);
-    if (o) LinksniuotiPapildini(v, *o, zodynai);
+    if (o) LinksniuotiPapildini(v, *o, zodynai, PoNeigiamoModalinio(grupes, i));
+    // "send me the report": a lone pronoun between the verb and its object receives (man).
+    if (o && v.Papildinys > i + 1 && grupes.Grupes[i + 1].Funkcija == fObjektoIvardis)
+      grupes.Grupes[i + 1].Zodziai.front()->Linksnis = 2;
     if (s && o) DerintiVardineDali(v, *s, *o, zodynai, prijungtas != nullptr);
   }
 }

@@ -52,18 +52,6 @@ bool Laipsnio(const TZodis& z) {
                  "more", "most", "less", "least", "fairly", "absolutely", "completely"});
 }
 
-// Verbs that "to" follows as a preposition: "go to work", "come back to school".
-bool JudejimoVeiksmazodis(const TZodis& z) {
-  if (Yra(z, {"back", "way"})) return true;
-  const ZodynoIrasas* irasas = Irasas(z);
-  if (!irasas || z.KalbosDalis != dVeiksmazodis) return false;
-  const std::string_view bazine = irasas->Vaizdas(TekstoLaukas::Angl1);
-  for (std::string_view v : {"go", "come", "walk", "run", "drive", "ride", "return", "travel",
-                             "move", "fly", "hurry", "get", "cycle", "swim"})
-    if (bazine == v) return true;
-  return false;
-}
-
 // A word that a noun or adjective follows in a noun phrase: an article, a possessive or
 // demonstrative, a numeral, an owner in the genitive. An adjective (`budvardis`) only where it
 // stands before its noun, not as the predicate of "it is cold today".
@@ -294,6 +282,17 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
 }
 
 }  // namespace
+
+bool JudejimoVeiksmazodis(const TZodis& z) {
+  if (Yra(z, {"back", "way"})) return true;
+  const ZodynoIrasas* irasas = Irasas(z);
+  if (!irasas || z.KalbosDalis != dVeiksmazodis) return false;
+  const std::string_view bazine = irasas->Vaizdas(TekstoLaukas::Angl1);
+  for (std::string_view v : {"go", "come", "walk", "run", "drive", "ride", "return", "travel",
+                             "move", "fly", "hurry", "get", "cycle", "swim"})
+    if (bazine == v) return true;
+  return false;
+}
 
 bool SakinioPradzia(const TSakinys& s, int i) {
   if (i <= 0) return true;

@@ -28,6 +28,10 @@ struct ParinkimoKontekstas {
 // The candidate to take; `kandidatai` is not empty.
 const TZodis& ParinktiKandidata(const TZodziuList& kandidatai, const ParinkimoKontekstas& k);
 
+// A verb of going somewhere ("go", "came", "walks"), or "back" or "way": "to" after it leads to a
+// place ("go to work", "way home").
+bool JudejimoVeiksmazodis(const TZodis& z);
+
 // Whether the word at the index starts a sentence: the first word, or the first after an
 // opening quotation mark or bracket, a colon or a sentence ender.
 bool SakinioPradzia(const TSakinys& sakinys, int i);

@@ -158,10 +158,47 @@ void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys&
   }
 }
 
-// Pairs that say one thing in Lithuanian: "thank you" (ačiū), "how much", "how many" (kiek, with the genitive that
-// "much" and "many" ask for) and the hyphen of "twenty-four", which goes.
-void SujungtiFrazes(TSakinys& s) {
+// "would like" is "norėti": "I'd like a cup of tea" Norėčiau puodelio arbatos.
+void NoretuMegti(Aplinka& aplinka, TSakinys& s, int i) {
+  TZodis& like = s.Zodziai[i];
+  TZodziuList want;
+  IeskotiZodyne(aplinka.Zodynai, "want", want);
+  for (int c = want.Kiekis() - 1; c >= 0; --c) {
+    if (want[c].KalbosDalis != dVeiksmazodis || want[c].AnglForma != like.AnglForma) continue;
+    PerimtiKandidata(want[c], like);
+    return;
+  }
+}
+
+// "at home", "be home" namie; "go home" namo.
+void Namie(TSakinys& s, int i) {
+  TZodis& home = s.Zodziai[i];
+  if (s.ZodisYra(i - 1, "at")) {
+    s.Zodziai[i - 1].Liet.clear();
+  } else if (home.KalbosDalis != dPrieveiksmis ||
+             (s.Yra(i - 1) && JudejimoVeiksmazodis(s.Zodziai[i - 1]))) {
+    return;
+  }
+  home.Liet = "namie";
+  home.KalbosDalis = dPrieveiksmis;
+  home.Linksnis = BeLinksnio;
+  home.Irasas = nullptr;
+}
+
+// Pairs that say one thing in Lithuanian: "thank you" (ačiū), "excuse me" (atsiprašau), "how much", "how many" (kiek, with
+// the genitive that "much" and "many" ask for), "would like", "at home", and the hyphen of
+// "twenty-four", which goes.
+void SujungtiFrazes(Aplinka& aplinka, TSakinys& s) {
   for (int i = 0; i < s.Kiekis(); ++i) {
+    if (s.ZodisYra(i, "like") && s.DalisYra(i, dVeiksmazodis) && s.ZodisYra(i - 1, "would"))
+      NoretuMegti(aplinka, s, i);
+    if (s.ZodisYra(i, "home")) Namie(s, i);
+    if (s.ZodisYra(i, "excuse") && s.ZodisYra(i + 1, "me") && SakinioPradzia(s, i)) {
+      s.Zodziai[i].Liet = "atsiprašau"_lt;
+      s.Zodziai[i].KalbosDalis = dPrieveiksmis;
+      s.Zodziai[i + 1].Liet.clear();
+      s.Zodziai[i + 1].KalbosDalis = dNezinoma;
+    }
     if (s.ZodisYra(i, "thank") && s.ZodisYra(i + 1, "you")) {
       s.Zodziai[i].Liet = "ačiū"_lt;
       s.Zodziai[i].KalbosDalis = dPrieveiksmis;
@@ -203,7 +240,7 @@ void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendima
   for (int i = 0; i < saltinis.Kiekis(); ++i)
     if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
   IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
-  SujungtiFrazes(saltinis);
+  SujungtiFrazes(aplinka, saltinis);
 }
 
 }  // namespace

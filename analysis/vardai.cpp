@@ -16,6 +16,7 @@ constexpr std::int32_t ParadigmaSunus = 9;   // -us: Marcus, Marcaus
 constexpr std::int32_t ParadigmaVyrams = 0;  // gender of a noun record: 0 masculine, 1 feminine
 constexpr std::int32_t ParadigmaMoterims = 1;
 constexpr std::int32_t TikVienaskaita = 1;
+constexpr std::int32_t KategorijaZmogus = 1;  // a name is taken for a person's
 
 bool Moteriskas(const TSakinys& s, int i) {
   return s.ZodisYra(i - 1, "mrs") || s.ZodisYra(i - 1, "ms");
@@ -54,6 +55,7 @@ ZodynoMazgas& VardoIrasas(Aplinka& aplinka, const std::string& angl, const std::
   ZodynoIrasas irasas;
   irasas.NustatytiSkaiciu(SkaiciausLaukas::DaliesKodas, KodasDaiktavardis);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Pozymis, 1);
+  irasas.NustatytiSkaiciu(SkaiciausLaukas::Kategorija, KategorijaZmogus);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::AnglSkaicius, TikVienaskaita);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma1, paradigma);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma2, gimine);

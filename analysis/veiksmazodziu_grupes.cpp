@@ -1,5 +1,6 @@
 #include "analysis/veiksmazodziu_grupes.h"
 
+#include <array>
 #include <initializer_list>
 #include <string_view>
 
@@ -26,30 +27,44 @@ constexpr std::uint8_t FormaDalyvis = 4;
 constexpr std::uint8_t FormaIng = 5;
 
 // The verb being examined (w0) and the words before it; a position before the start of the
-// sentence matches nothing.
+// sentence matches nothing. Adverbs between are passed over: "will never go", "have already seen"
+// are read as "will go", "have seen".
 class Vieta {
  public:
-  Vieta(TSakinys& sakinys, int i) : s_(sakinys), i_(i) {}
+  Vieta(TSakinys& sakinys, int i) : s_(sakinys) {
+    pozicijos_[0] = i;
+    for (std::size_t k = 1; k < pozicijos_.size(); ++k) {
+      int j = pozicijos_[k - 1] - 1;
+      while (j >= 0 && s_.DalisYra(j, dPrieveiksmis)) --j;
+      pozicijos_[k] = j;
+    }
+  }
 
-  TZodis& Veiksmazodis() { return s_.Zodziai[i_]; }
-  TZodis& Pries(int atgal) { return s_.Zodziai[i_ - atgal]; }
+  TZodis& Veiksmazodis() { return s_.Zodziai[pozicijos_[0]]; }
+  TZodis& Pries(int atgal) { return s_.Zodziai[Pozicija(atgal)]; }
 
   // The word `atgal` positions before w0 is one of `zodziai`.
   bool Yra(int atgal, Zodziai zodziai) const {
     for (std::string_view z : zodziai)
-      if (s_.ZodisYra(i_ - atgal, z)) return true;
+      if (s_.ZodisYra(Pozicija(atgal), z)) return true;
     return false;
   }
   // One of `zodziai` at `atgal` positions before w0, directly followed by "not".
   bool SuNe(int atgal, Zodziai zodziai) const { return Yra(atgal, zodziai) && Yra(atgal - 1, {"not"}); }
-  bool AsmeninisIvardis(int atgal) const { return s_.AsmeninisIvardis(i_ - atgal); }
+  bool AsmeninisIvardis(int atgal) const { return s_.AsmeninisIvardis(Pozicija(atgal)); }
 
-  void Sugerti(int atgal) { s_.Sugerti(i_ - atgal); }
-  void PaverstiButi(int atgal) { s_.PaverstiButi(i_ - atgal); }
+  void Sugerti(int atgal) { s_.Sugerti(Pozicija(atgal)); }
+  void PaverstiButi(int atgal) { s_.PaverstiButi(Pozicija(atgal)); }
 
  private:
+  int Pozicija(int atgal) const {
+    return atgal >= 0 && atgal < static_cast<int>(pozicijos_.size()) && pozicijos_[atgal] >= 0
+               ? pozicijos_[atgal]
+               : -1;
+  }
+
   TSakinys& s_;
-  int i_;
+  std::array<int, 5> pozicijos_{};
 };
 
 // "would go", "would not go": the conditional, carried by the future tense code.
@@ -319,9 +334,15 @@ bool Klausimas(const SGList& grupes) {
   return false;
 }
 
+// "Please sit down.": the command starts after "please".
+bool Prasymas(const SGrupe& grupe) {
+  return grupe.ZodziuSk() == 1 && grupe.Zodziai.front()->Angl == "please";
+}
+
 int PirmaTarianti(const SGList& grupes) {
   int g = 0;
-  while (g < grupes.Grupes.Kiekis() && Nebyli(grupes.Grupes[g])) ++g;
+  while (g < grupes.Grupes.Kiekis() && (Nebyli(grupes.Grupes[g]) || Prasymas(grupes.Grupes[g])))
+    ++g;
   return g;
 }
 
