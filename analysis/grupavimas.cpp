@@ -27,6 +27,14 @@ std::uint8_t TipasPagalDali(std::uint8_t dalis) {
   }
 }
 
+bool LaikoPradzia(const TZodis& z) {
+  return z.Angl == "every" || z.Angl == "each" || z.Angl == "next" || z.Angl == "last";
+}
+
+bool PriesArtikeli(const TZodis& z) {
+  return z.Angl == "such" || z.Angl == "what" || z.Angl == "quite" || z.Angl == "half";
+}
+
 // How many of the words from `j` on continue a group of the type: 0 ends the group; 2 when a
 // linking adverb or conjunction is taken together with the word after it.
 int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
@@ -37,6 +45,11 @@ int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
       if (s.DalisYra(j - 1, dDaiktavardis) && s.Zodziai[j - 1].Linksnis != 1 &&
           !s.DalisYra(j, dDaiktavardis))
         return 0;
+      // "open every day", "twenty next month": these words start a time phrase of their own.
+      if (LaikoPradzia(s.Zodziai[j])) return 0;
+      // "such a big dog", "what a day": the article goes on with the word before it.
+      if (s.DalisYra(j, dDeterminantas) && s.Yra(j - 1) && PriesArtikeli(s.Zodziai[j - 1]))
+        return 1;
       // A numeral goes on with the group too: "on the third table" is one phrase.
       if (s.VardazodinisZodis(j) || s.DalisYra(j, dSkaitvardis)) return 1;
       if ((s.DalisYra(j, dPrieveiksmis) || s.DalisYra(j, dJungtukas)) && s.VardazodinisZodis(j + 1))

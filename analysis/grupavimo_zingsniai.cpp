@@ -83,7 +83,9 @@ bool PoCitatos(const SGList& grupes, int v) {
 
 void RastiVeiksnius(SGList& grupes) {
   for (int v = 0; v < grupes.Grupes.Kiekis(); ++v) {
-    if (!grupes.YraVeiksmGrupe(v)) continue;
+    // An infinitive ("easy to learn") has no subject: the noun group before it is left to the
+    // verb before that.
+    if (!grupes.YraVeiksmGrupe(v) || Pirmas(grupes.Grupes[v]).Laikas == 1) continue;
     for (int i = v - 1; i >= 0; --i) {
       if (!Laisva(grupes.Grupes[i])) continue;
       grupes.Grupes[i].Funkcija = fVeiksnys;
@@ -282,10 +284,17 @@ void NustatytiVaidmenis(SGList& grupes, const ZodynuRinkinys& zodynai) {
   Derinti(grupes, zodynai);
 }
 
+// "know where Tom lives": a question word starts a clause of its own and takes no case.
+bool KlausiamasisPrieveiksmis(const TZodis& z) {
+  return z.Angl == "where" || z.Angl == "when" || z.Angl == "why" || z.Angl == "how";
+}
+
 void VeiksmazodziaiPerduodaLinksni(SGList& grupes) {
   for (int v = grupes.KitaGrupe(0, gtVeiksm); v >= 0; v = grupes.KitaGrupe(v + 1, gtVeiksm)) {
     const int a = grupes.KitaGrupe(v, gtPriev);
-    if (a != v + 1 || Pirmas(grupes.Grupes[a]).Linksnis != BeLinksnio) continue;
+    if (a != v + 1 || Pirmas(grupes.Grupes[a]).Linksnis != BeLinksnio ||
+        KlausiamasisPrieveiksmis(Pirmas(grupes.Grupes[a])))
+      continue;
     NustatytiLinksni(grupes.Grupes[a], Pirmas(grupes.Grupes[v]).Linksnis);
   }
 }

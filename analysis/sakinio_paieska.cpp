@@ -185,7 +185,8 @@ void Namie(TSakinys& s, int i) {
   home.Irasas = nullptr;
 }
 
-// Pairs that say one thing in Lithuanian: "thank you" (ačiū), "excuse me" (atsiprašau), "how much", "how many" (kiek, with
+// Pairs that say one thing in Lithuanian: "thank you" (ačiū), "excuse me" (atsiprašau), "how
+// long" (kiek laiko), "how much", "how many" (kiek, with
 // the genitive that "much" and "many" ask for), "would like", "at home", and the hyphen of
 // "twenty-four", which goes.
 void SujungtiFrazes(Aplinka& aplinka, TSakinys& s) {
@@ -193,6 +194,11 @@ void SujungtiFrazes(Aplinka& aplinka, TSakinys& s) {
     if (s.ZodisYra(i, "like") && s.DalisYra(i, dVeiksmazodis) && s.ZodisYra(i - 1, "would"))
       NoretuMegti(aplinka, s, i);
     if (s.ZodisYra(i, "home")) Namie(s, i);
+    if (s.ZodisYra(i, "how") && s.ZodisYra(i + 1, "long") && !s.DalisYra(i + 2, dDaiktavardis)) {
+      s.Zodziai[i].Liet = "kiek";
+      s.Zodziai[i + 1].Liet = "laiko";
+      s.Zodziai[i + 1].KalbosDalis = dPrieveiksmis;
+    }
     if (s.ZodisYra(i, "excuse") && s.ZodisYra(i + 1, "me") && SakinioPradzia(s, i)) {
       s.Zodziai[i].Liet = "atsiprašau"_lt;
       s.Zodziai[i].KalbosDalis = dPrieveiksmis;

@@ -279,7 +279,14 @@ void IngPoBe(Vieta& v) {
 
 void IngForma(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  if (v.Yra(1, {"been"})) return;
+  if (v.Yra(1, {"been"})) {
+    // "have been waiting": still going on, the present; "had been waiting" the past.
+    if (!v.Yra(2, {"have", "has", "had"})) return;
+    w0.Laikas = v.Yra(2, {"had"}) ? Butasis : Esamasis;
+    v.Sugerti(2);
+    v.Sugerti(1);
+    return;
+  }
   if (v.Yra(1, {"be"})) {
     IngPoBe(v);
   } else if (v.Yra(1, {"am", "is", "are"})) {
