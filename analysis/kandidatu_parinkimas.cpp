@@ -219,6 +219,10 @@ Pageidavimai Pageidauti(const ParinkimoKontekstas& k, const TZodziuList& kandida
   if (Laipsnio(ankstesnis)) return {{dBudvardis}, {dPrieveiksmis}};
   const int j = AnkstesnisBePrieveiksmiu(s, i);
   if (LaukiamaBazine(s, i)) return {{dVeiksmazodis}};
+  // "I think that you know": a conjunction before a subject.
+  if (s.DalisYra(j, dVeiksmazodis) && (k.KitoDalys & DaliesBitas(dAsmVardininkas)) != 0 &&
+      TuriDali(kandidatai, dJungtukas))
+    return {{dJungtukas}};
   if (s.ZodisYra(j, "to")) return DaiktavardzioVieta(k);
   if (s.DalisYra(j, dAsmVardininkas)) return {{dVeiksmazodis}};
   // "near the station", "over the fence": a preposition before a noun phrase.

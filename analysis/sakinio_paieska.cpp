@@ -113,11 +113,21 @@ class SakinioKandidatai {
   }
 
  private:
+  // A British spelling the dictionary lacks is looked up in its American spelling; the
+  // candidates keep the English word as written.
   TZodziuList& Sarasas(int i) {
     const auto j = static_cast<std::size_t>(i);
-    if (!ieskota_[j]) IeskotiZodyne(aplinka_.Zodynai, s_.Zodziai[i].Angl, sarasai_[j]);
+    TZodziuList& sarasas = sarasai_[j];
+    if (ieskota_[j]) return sarasas;
     ieskota_[j] = true;
-    return sarasai_[j];
+    const std::string& angl = s_.Zodziai[i].Angl;
+    IeskotiZodyne(aplinka_.Zodynai, angl, sarasas);
+    for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
+      if (sarasas.Kiekis() > 0) break;
+      IeskotiZodyne(aplinka_.Zodynai, variantas, sarasas);
+    }
+    for (int c = 0; c < sarasas.Kiekis(); ++c) sarasas[c].Angl = angl;
+    return sarasas;
   }
 
   Aplinka& aplinka_;
@@ -240,6 +250,39 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
     ImtiAutomatiskai(aplinka, kandidatai, s, i);
 }
 
+TZodis Skyriklis(std::string_view zenklas) {
+  TZodis z;
+  z.Angl = z.Liet = std::string(zenklas);
+  z.KalbosDalis = dSkyriklis;
+  return z;
+}
+
+// A subject right after a verb starts a clause of its own: "I think you're right" Manau, kad
+// jūs teisūs. Lithuanian joins it with ", kad"; a "that" English has is "kad" already and takes
+// the comma only.
+void SalutiniaiSakiniai(TSakinys& s) {
+  for (int i = 1; i + 1 < s.Kiekis(); ++i) {
+    // A verb of the dictionary: the auxiliaries of a question ("Do you know?") start no clause.
+    if (!s.DalisYra(i - 1, dVeiksmazodis) || s.Zodziai[i - 1].Vidinis == 1 ||
+        !s.Zodziai[i - 1].Irasas)
+      continue;
+    const bool that = s.ZodisYra(i, "that") && s.DalisYra(i, dJungtukas);
+    const bool veiksnys = s.AsmeninisIvardis(i) ||
+                          (s.DalisYra(i, dDaiktavardis) && s.Zodziai[i].Tikrinis == 1 &&
+                           s.Zodziai[i].Irasas && s.Zodziai[i].Irasas->Duomenys.Pozymis() == 1);
+    if (!that && !(veiksnys && s.VeiksmazodinisZodis(i + 1) && !s.AsmeninisIvardis(i + 1)))
+      continue;
+    s.Zodziai.Iterpti(i, Skyriklis(","));
+    if (!that) {
+      TZodis kad;
+      kad.Liet = "kad";
+      kad.KalbosDalis = dJungtukas;
+      s.Zodziai.Iterpti(i + 1, std::move(kad));
+    }
+    i += that ? 1 : 2;
+  }
+}
+
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
   SakinioKandidatai kandidatai(aplinka, saltinis);
@@ -247,6 +290,7 @@ void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendima
     if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
   IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
   SujungtiFrazes(aplinka, saltinis);
+  SalutiniaiSakiniai(saltinis);
 }
 
 }  // namespace

@@ -365,6 +365,35 @@ void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList&
   for (int i = pries; i < kandidatai.Kiekis(); ++i) kandidatai[i].Angl = mazosiomis;
 }
 
+std::vector<std::string> AmerikietiskaRasyba(std::string_view zodis) {
+  struct Pakeitimas {
+    std::string_view Is, I;
+  };
+  // Whole words first, then the spellings that differ in a part of the word.
+  static constexpr Pakeitimas Zodziai[] = {
+      {"grey", "gray"}, {"mum", "mom"}, {"mums", "moms"}, {"programme", "program"},
+      {"cheque", "check"}, {"tyre", "tire"}, {"aeroplane", "airplane"}, {"pyjamas", "pajamas"}};
+  static constexpr Pakeitimas Dalys[] = {
+      {"our", "or"},   {"tre", "ter"},   {"tres", "ters"}, {"lled", "led"},   {"lling", "ling"},
+      {"ise", "ize"},  {"ised", "ized"}, {"ises", "izes"}, {"ising", "izing"}, {"yse", "yze"},
+      {"ogue", "og"},  {"ence", "ense"}, {"bre", "ber"},  {"lre", "ler"}};
+  std::vector<std::string> variantai;
+  for (const Pakeitimas& p : Zodziai)
+    if (zodis == p.Is) variantai.emplace_back(p.I);
+  for (const Pakeitimas& p : Dalys) {
+    for (std::size_t vieta = zodis.find(p.Is); vieta != std::string_view::npos;
+         vieta = zodis.find(p.Is, vieta + 1)) {
+      // "-re" and "-ise" change at the end only ("centre", "realise"); "-our-" anywhere.
+      const bool galas = vieta + p.Is.size() == zodis.size();
+      if (p.Is != "our" && !galas) continue;
+      std::string variantas(zodis);
+      variantas.replace(vieta, p.Is.size(), p.I);
+      variantai.push_back(std::move(variantas));
+    }
+  }
+  return variantai;
+}
+
 void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis) {
   IeskotiZodyne(aplinka.Zodynai, zodis, aplinka.Variantai.Zodziai);
 }

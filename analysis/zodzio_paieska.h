@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/aplinka.h"
 #include "core/sakinys.h"
@@ -38,6 +39,10 @@ bool MazojiRaideLietuviskai(const ZodynoIrasas& irasas);
 // for an unknown word. This is the only place that walks the lists for lookup, so an index can
 // replace the walk without changing a candidate or its order.
 void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList& kandidatai);
+
+// The American spellings a British word may have ("colour" color, "centre" center, "travelled"
+// traveled, "grey" gray), for a word the dictionaries lack; the word itself is not among them.
+std::vector<std::string> AmerikietiskaRasyba(std::string_view zodis);
 
 // The same into `aplinka.Variantai`, which the caller clears first.
 void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis);
