@@ -30,6 +30,9 @@ constexpr std::string_view Papildymas =
     "fut=norė\tp1=2\tq=2\n"
     "pos=3\ten=say|says|said|said|saying\tlt=sakyti\tstem=saky\tpres=sak\tpast=sak\tfut=saky\t"
     "p1=3\tp2=1\tq=4\n"
+    "pos=3\ten=think|thinks|thought|thought|thinking\tlt=manyti\tstem=many\tpres=man\tpast=man\t"
+    "fut=many\tp1=3\tp2=1\n"
+    "pos=1\tcat=7\ten=color|color|colors\tlt=spalva\tstem=spalv\tp1=5\tp2=1\n"
     "pos=3\ten=give|gives|gave|given|giving\tlt=duoti\tstem=duo\tpres=duod\tpast=dav\tfut=duo\t"
     "p2=1\tq=4\n"
     "pos=1\tcat=4\ten=day|day|days\tlt=diena\tstem=dien\tp1=5\tp2=1\n"
@@ -218,6 +221,18 @@ TEST_F(KasdieniaiSakiniai, QuotationsKeepLinesAndCapitals) {
             (std::vector<std::string>{"Ji sakė: \"Aš matau namą.\" ", "Aš matau berniuką. "}));
   EXPECT_EQ(Versti({"\"I see it,\" the boy said."}),
             std::vector<std::string>{"\"Aš matau tą,\" berniukas sakė. "});
+}
+
+TEST_F(KasdieniaiSakiniai, PhrasesClausesAndSpellings) {
+  Tikrinti({
+      {"I think you know.", "Aš manau, kad jūs žinote. "},
+      {"Do you think?", "Ar jūs manote? "},
+      {"How many books do you see?", "Kiek knygų jūs matote? "},
+      {"The boy is at home.", "Berniukas yra namie. "},
+      {"The boy goes home.", "Berniukas eina namo. "},
+      {"I'd like the book.", "Aš norėčiau knygos. "},
+      {"I see the colour.", "Aš matau spalvą. "},
+  });
 }
 
 TEST_F(KasdieniaiSakiniai, InformalAddressSaysTu) {
