@@ -46,7 +46,7 @@ int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
           !s.DalisYra(j, dDaiktavardis))
         return 0;
       // "open every day", "twenty next month": these words start a time phrase of their own.
-      if (LaikoPradzia(s.Zodziai[j])) return 0;
+      if (s.Yra(j) && LaikoPradzia(s.Zodziai[j])) return 0;
       // "such a big dog", "what a day": the article goes on with the word before it.
       if (s.DalisYra(j, dDeterminantas) && s.Yra(j - 1) && PriesArtikeli(s.Zodziai[j - 1]))
         return 1;

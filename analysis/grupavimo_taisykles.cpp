@@ -174,8 +174,7 @@ void LaikoFraze(SGList& grupes, int g) {
     // "on Mondays": every Monday, the instrumental plural.
     Aplinkybe(n, tikrinis && galva->Skaicius == 1 ? Inagininkas : Galininkas);
     Nutildyti(*p);
-  } else if (p->Angl == "in" && LaikoVienetas(*galva) &&
-             (TuriSkaitvardi(n) || Yra(Pirmas(n).Angl, {"a", "an"}))) {
+  } else if (p->Angl == "in" && LaikoVienetas(*galva) && TuriSkaitvardi(n)) {
     p->Liet = "po";
     p->Linksnis = Kilmininkas;
   } else if ((p->Angl == "in" && (tikrinis || Metu(*galva))) ||
@@ -252,16 +251,15 @@ void ThereIs(SGList& grupes, int a) {
   if (prieveiksmiai.Zodziai.back()->Angl != "there") return;
   // "There is ..." or, asked, "Is there ...?"
   TZodis& there = *prieveiksmiai.Zodziai.back();
-  int v = a + 1;
-  if (!grupes.YraVeiksmGrupe(v) || !ButiesGrupe(grupes.Grupes[v])) v = a - 1;
-  if (v < 0 || !grupes.YraVeiksmGrupe(v)) return;
-  if (!ButiesGrupe(grupes.Grupes[v])) {
-    // "Is there a bank?": the "is" became the particle "ar", and "there" says "yra".
-    if (v == a - 1 && Pirmas(grupes.Grupes[v]).Liet == "ar") there.Liet = "yra";
+  // "Is there a bank?": the "is" became the particle "ar", and "there" says "yra". After any
+  // other "be" ("Who's there?") "there" is a place.
+  if (a > 0 && Pirmas(grupes.Grupes[a - 1]).Liet == "ar" && Pirmas(grupes.Grupes[a - 1]).Vidinis) {
+    there.Liet = "yra";
     return;
   }
+  if (!grupes.YraVeiksmGrupe(a + 1) || !ButiesGrupe(grupes.Grupes[a + 1])) return;
   there.Liet.clear();
-  SGrupe& veiksm = grupes.Grupes[v];
+  SGrupe& veiksm = grupes.Grupes[a + 1];
   if (veiksm.Papildinys >= 0 && veiksm.Zodziai.back()->Teigiamas == 0)
     NustatytiLinksni(grupes.Grupes[veiksm.Papildinys], Kilmininkas);
 }
@@ -326,9 +324,9 @@ bool Kam(SGList& grupes, int g) {
   SGrupe& n = grupes.Grupes[g];
   const TZodis& paskutinis = *n.Zodziai.back();
   const ZodynoIrasas* irasas = Irasas(paskutinis);
-  const bool zmogus = paskutinis.KalbosDalis == dAsmKitas || paskutinis.KalbosDalis == dAsmVardininkas ||
-                      (paskutinis.KalbosDalis == dDaiktavardis && irasas &&
-                       irasas->Kategorija() == KategorijaZmogus);
+  const std::uint8_t dalis = paskutinis.KalbosDalis;
+  const bool zmogus = dalis == dAsmKitas || dalis == dAsmVardininkas ||
+                      (dalis == dDaiktavardis && irasas && irasas->Kategorija() == KategorijaZmogus);
   if (!zmogus) return false;
   Nutildyti(*p);
   NustatytiLinksni(n, Naudininkas);
@@ -393,7 +391,7 @@ void ReikiaIrNe(SGList& grupes) {
 void Tai(SGList& grupes, int g) {
   SGrupe& grupe = grupes.Grupes[g];
   TZodis& z = Pirmas(grupe);
-  if (grupe.ZodziuSk() != 1 || !Yra(z.Angl, {"this", "that"})) return;
+  if (grupe.ZodziuSk() != 1 || !Yra(z.Angl, {"this", "that", "these", "those"})) return;
   const bool poAr = g > 0 && Pirmas(grupes.Grupes[g - 1]).Liet == "ar";
   const bool priesButi = grupes.YraVeiksmGrupe(g + 1) && ButiesGrupe(grupes.Grupes[g + 1]);
   if (!poAr && !priesButi) return;

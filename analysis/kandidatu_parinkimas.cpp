@@ -189,13 +189,22 @@ bool TuriDali(const TZodziuList& kandidatai, std::uint8_t dalis) {
 }
 
 Pageidavimai DaiktavardzioVieta(const ParinkimoKontekstas& k) {
+  // "the second film": before a noun an adjective or an ordinal, not a noun ("sekundė").
   if (k.KitoDalys & DaliesBitas(dDaiktavardis))
-    return {{dBudvardis}, {dDaiktavardis}, {dSkaitvardis}};
+    return {{dBudvardis}, {dSkaitvardis}, {dDaiktavardis}};
   return {{dDaiktavardis}, {dBudvardis}, {dSkaitvardis}};
+}
+
+bool Klausimas(const TSakinys& s) {
+  for (int i = s.Kiekis() - 1; i >= 0; --i)
+    if (s.DalisYra(i, dSkyriklis) && s.Zodziai[i].Angl == "?") return true;
+  return false;
 }
 
 Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
                                           const TZodziuList& kandidatai) {
+  // "When does it open?": a question starts with the question adverb, not the conjunction.
+  if (Klausimas(k.Sakinys) && TuriDali(kandidatai, dJungtukas)) return {{dPrieveiksmis}};
   // A command starts with the base form; "Leaves fall", "Work is hard" start with a noun. A word
   // that cannot be a verb is left to the last candidate ("Yesterday we ate").
   if (!TuriDali(kandidatai, dVeiksmazodis)) return {};

@@ -2,19 +2,17 @@
 
 #include <vector>
 
+#include "analysis/frazes.h"
 #include "analysis/kandidatu_parinkimas.h"
 #include "analysis/koregavimas.h"
 #include "analysis/segment_isvedimas.h"
 #include "analysis/segment_sutrumpinimai.h"
 #include "analysis/vardai.h"
-#include "core/cp1257.h"
 #include "analysis/zodzio_paieska.h"
 
 namespace kervosta {
 
 namespace {
-
-using namespace literals;
 
 // Every feature but the capital flag, which has a rule of its own.
 void PerimtiPozymius(const TZodis& is, TZodis& i) {
@@ -168,68 +166,6 @@ void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys&
   }
 }
 
-// "would like" is "norėti": "I'd like a cup of tea" Norėčiau puodelio arbatos.
-void NoretuMegti(Aplinka& aplinka, TSakinys& s, int i) {
-  TZodis& like = s.Zodziai[i];
-  TZodziuList want;
-  IeskotiZodyne(aplinka.Zodynai, "want", want);
-  for (int c = want.Kiekis() - 1; c >= 0; --c) {
-    if (want[c].KalbosDalis != dVeiksmazodis || want[c].AnglForma != like.AnglForma) continue;
-    PerimtiKandidata(want[c], like);
-    return;
-  }
-}
-
-// "at home", "be home" namie; "go home" namo.
-void Namie(TSakinys& s, int i) {
-  TZodis& home = s.Zodziai[i];
-  if (s.ZodisYra(i - 1, "at")) {
-    s.Zodziai[i - 1].Liet.clear();
-  } else if (home.KalbosDalis != dPrieveiksmis ||
-             (s.Yra(i - 1) && JudejimoVeiksmazodis(s.Zodziai[i - 1]))) {
-    return;
-  }
-  home.Liet = "namie";
-  home.KalbosDalis = dPrieveiksmis;
-  home.Linksnis = BeLinksnio;
-  home.Irasas = nullptr;
-}
-
-// Pairs that say one thing in Lithuanian: "thank you" (ačiū), "excuse me" (atsiprašau), "how
-// long" (kiek laiko), "how much", "how many" (kiek, with
-// the genitive that "much" and "many" ask for), "would like", "at home", and the hyphen of
-// "twenty-four", which goes.
-void SujungtiFrazes(Aplinka& aplinka, TSakinys& s) {
-  for (int i = 0; i < s.Kiekis(); ++i) {
-    if (s.ZodisYra(i, "like") && s.DalisYra(i, dVeiksmazodis) && s.ZodisYra(i - 1, "would"))
-      NoretuMegti(aplinka, s, i);
-    if (s.ZodisYra(i, "home")) Namie(s, i);
-    if (s.ZodisYra(i, "how") && s.ZodisYra(i + 1, "long") && !s.DalisYra(i + 2, dDaiktavardis)) {
-      s.Zodziai[i].Liet = "kiek";
-      s.Zodziai[i + 1].Liet = "laiko";
-      s.Zodziai[i + 1].KalbosDalis = dPrieveiksmis;
-    }
-    if (s.ZodisYra(i, "excuse") && s.ZodisYra(i + 1, "me") && SakinioPradzia(s, i)) {
-      s.Zodziai[i].Liet = "atsiprašau"_lt;
-      s.Zodziai[i].KalbosDalis = dPrieveiksmis;
-      s.Zodziai[i + 1].Liet.clear();
-      s.Zodziai[i + 1].KalbosDalis = dNezinoma;
-    }
-    if (s.ZodisYra(i, "thank") && s.ZodisYra(i + 1, "you")) {
-      s.Zodziai[i].Liet = "ačiū"_lt;
-      s.Zodziai[i].KalbosDalis = dPrieveiksmis;
-      s.Zodziai[i + 1].Liet.clear();
-      s.Zodziai[i + 1].KalbosDalis = dNezinoma;
-    } else if (s.ZodisYra(i, "how") && (s.ZodisYra(i + 1, "much") || s.ZodisYra(i + 1, "many"))) {
-      s.Zodziai[i].Liet = "kiek";
-      s.Zodziai[i + 1].Liet.clear();
-    } else if (s.ZodisYra(i, "-") && s.DalisYra(i - 1, dSkaitvardis) &&
-               s.DalisYra(i + 1, dSkaitvardis)) {
-      s.Zodziai.Pasalinti(i--);
-    }
-  }
-}
-
 // Asks about a word with no candidate or several and applies the answer to the candidate list as
 // it is afterwards. An answer outside that list counts as no answer.
 void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
@@ -250,47 +186,13 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
     ImtiAutomatiskai(aplinka, kandidatai, s, i);
 }
 
-TZodis Skyriklis(std::string_view zenklas) {
-  TZodis z;
-  z.Angl = z.Liet = std::string(zenklas);
-  z.KalbosDalis = dSkyriklis;
-  return z;
-}
-
-// A subject right after a verb starts a clause of its own: "I think you're right" Manau, kad
-// jūs teisūs. Lithuanian joins it with ", kad"; a "that" English has is "kad" already and takes
-// the comma only.
-void SalutiniaiSakiniai(TSakinys& s) {
-  for (int i = 1; i + 1 < s.Kiekis(); ++i) {
-    // A verb of the dictionary: the auxiliaries of a question ("Do you know?") start no clause.
-    if (!s.DalisYra(i - 1, dVeiksmazodis) || s.Zodziai[i - 1].Vidinis == 1 ||
-        !s.Zodziai[i - 1].Irasas)
-      continue;
-    const bool that = s.ZodisYra(i, "that") && s.DalisYra(i, dJungtukas);
-    const bool veiksnys = s.AsmeninisIvardis(i) ||
-                          (s.DalisYra(i, dDaiktavardis) && s.Zodziai[i].Tikrinis == 1 &&
-                           s.Zodziai[i].Irasas && s.Zodziai[i].Irasas->Duomenys.Pozymis() == 1);
-    if (!that && !(veiksnys && s.VeiksmazodinisZodis(i + 1) && !s.AsmeninisIvardis(i + 1)))
-      continue;
-    s.Zodziai.Iterpti(i, Skyriklis(","));
-    if (!that) {
-      TZodis kad;
-      kad.Liet = "kad";
-      kad.KalbosDalis = dJungtukas;
-      s.Zodziai.Iterpti(i + 1, std::move(kad));
-    }
-    i += that ? 1 : 2;
-  }
-}
-
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
   SakinioKandidatai kandidatai(aplinka, saltinis);
   for (int i = 0; i < saltinis.Kiekis(); ++i)
     if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
   IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
-  SujungtiFrazes(aplinka, saltinis);
-  SalutiniaiSakiniai(saltinis);
+  SutvarkytiFrazes(aplinka, saltinis);
 }
 
 }  // namespace

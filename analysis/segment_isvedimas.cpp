@@ -46,8 +46,10 @@ std::string IsvestiSakiniTekstu(const TSakinys& vertimas) {
     // Quotation marks take turns: the first opens, the second closes.
     const bool kabutes = skyriklis && zodis.Liet == "\"";
     if (kabutes) kabutesAtviros = !kabutesAtviros;
-    const bool atidarantis = skyriklis && (Skliaustas(zodis.Liet, "([{") || (kabutes && kabutesAtviros));
-    const bool uzdarantis = skyriklis && (Skliaustas(zodis.Liet, ")]}") || (kabutes && !kabutesAtviros));
+    const bool atidarantis =
+        skyriklis && (Skliaustas(zodis.Liet, "([{") || (kabutes && kabutesAtviros));
+    const bool uzdarantis =
+        skyriklis && (Skliaustas(zodis.Liet, ")]}") || (kabutes && !kabutesAtviros));
     if (zodis.Liet.empty()) {
       if (j == pirmas) ++pirmas;
     } else if (j == pirmas) {

@@ -63,8 +63,8 @@ ZodynoMazgas& VardoIrasas(Aplinka& aplinka, const std::string& angl, const std::
   for (TekstoLaukas laukas : {TekstoLaukas::Angl1, TekstoLaukas::Angl2, TekstoLaukas::Angl3})
     irasas.NustatytiTeksta(laukas, angl);
   irasas.NustatytiTeksta(TekstoLaukas::Kamienas, kamienas);
-  irasas.NustatytiTeksta(TekstoLaukas::LietZodis,
-                         DaiktavardzioForma(irasas, lVardininkas, skVienaskaita).value_or(kamienas));
+  const Forma vardininkas = DaiktavardzioForma(irasas, lVardininkas, skVienaskaita);
+  irasas.NustatytiTeksta(TekstoLaukas::LietZodis, vardininkas.value_or(kamienas));
   return *aplinka.Vardai.Prideti(irasas);
 }
 

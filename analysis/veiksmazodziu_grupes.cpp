@@ -221,6 +221,11 @@ void PoBe(Vieta& v) {
 
 void Dalyvis(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
+  // "have got", "'s got": to have, said by the "have" alone ("Mes turime problemą").
+  if (w0.Angl == "got" && v.Yra(1, {"have", "has"})) {
+    v.Sugerti(0);
+    return;
+  }
   if (v.Yra(1, {"have"})) {
     PoHave(v);
   } else if (v.Yra(1, {"been"})) {
@@ -341,9 +346,11 @@ bool Klausimas(const SGList& grupes) {
   return false;
 }
 
-// "Please sit down.": the command starts after "please".
+// "Please sit down.", '"Come in," she said.': the command starts after "please" and an opening
+// quotation mark.
 bool Prasymas(const SGrupe& grupe) {
-  return grupe.ZodziuSk() == 1 && grupe.Zodziai.front()->Angl == "please";
+  const std::string& angl = grupe.Zodziai.front()->Angl;
+  return grupe.ZodziuSk() == 1 && (angl == "please" || angl == "\"");
 }
 
 int PirmaTarianti(const SGList& grupes) {

@@ -248,7 +248,10 @@ class IrasoTikrintojas {
     z.KalbosDalis = dIvardis;
     z.Linksnis = 0;
     z.Gimine = 0;
-    z.Skaicius = 0;
+    // "everybody" visi, "several" keli: a pronoun that has plural forms only is plural, so the
+    // verb and the predicate agree with it ("Visi buvo laimingi").
+    z.Skaicius = irasas_.Paradigma3() == 1 && (irasas_.Paradigma1() == 4 ||
+                                               irasas_.Paradigma1() == 6) ? 1 : 0;
     z.Laipsnis = 0;
   }
 

@@ -82,9 +82,10 @@ void Skaitvardis(TZodis& z, DarbinesReiksmes& r) {
 // The neuter of "šalta", "gražu" ("It is cold"): the feminine nominative, but -u for the
 // adjectives in -us, whose feminine is -i (graži).
 void BevardisBudvardis(TZodis& z, const ZodynoIrasas& irasas) {
-  Forma forma = BudvardzioForma(irasas, bgMoteriska, lVardininkas, skVienaskaita, LaipsnioKodas(z.Laipsnis));
-  if (forma && z.Laipsnis == 0 && irasas.Paradigma1() == UsBudvardzioParadigma && forma->ends_with('i'))
-    forma->back() = 'u';
+  Forma forma =
+      BudvardzioForma(irasas, bgMoteriska, lVardininkas, skVienaskaita, LaipsnioKodas(z.Laipsnis));
+  const bool us = z.Laipsnis == 0 && irasas.Paradigma1() == UsBudvardzioParadigma;
+  if (forma && us && forma->ends_with('i')) forma->back() = 'u';
   Priskirti(z, forma);
 }
 

@@ -174,8 +174,9 @@ TEST(IsvestiSakini, SpacesPunctuationAndCapitals) {
 // Quotation marks take turns opening and closing: an opening one takes its space before it and
 // passes the capital of the sentence start on; a closing one goes before an ender's space.
 TEST(IsvestiSakini, QuotationMarksOpenAndCloseAndTheFirstWordInsideTakesTheCapital) {
-  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"\"", "aš"_lt, "matau", ",", "\"", "jis", "sakė"_lt, "."})),
-            "\"Aš matau,\" jis sakė. "_lt);
+  EXPECT_EQ(
+      IsvestiSakiniTekstu(Vertimas({"\"", "aš"_lt, "matau", ",", "\"", "jis", "sakė"_lt, "."})),
+      "\"Aš matau,\" jis sakė. "_lt);
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"ji", "klausė"_lt, ":", "\"", "^kur", "?", "\""})),
             "Ji klausė: \"Kur?\" "_lt);
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"(", "\"", "taip", "\"", ")", "."})), "(\"Taip\"). ");
