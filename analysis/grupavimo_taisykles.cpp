@@ -296,18 +296,29 @@ void It(SGList& grupes, int v) {
   if (yra.Laikas == 2 && yra.Teigiamas == 1 && yra.Nuosaka == 0) yra.Liet.clear();
 }
 
-// Whether the word rules the case of what follows it in its group, and how: a numeral of ten
-// and more, a number in digits ending in 0 or in 11..19, "many", "much" and the like.
-bool ValdoKilmininka(const TZodis& z, bool& daugiskaita) {
+// What a word asks of the words after it in its group.
+enum class Valdymas { Nieko, Kilmininkas, KilmininkasDaugiskaita, Vienaskaita };
+
+// A numeral of ten and more, or a number in digits ending in 0 or in 11..19, asks for the
+// genitive plural; a number ending in 1 but not 11 for the singular ("21 knyga"); "many",
+// "much" and the like for the genitive.
+Valdymas KaValdo(const TZodis& z) {
   const ZodynoIrasas* irasas = Irasas(z);
   if (z.KalbosDalis == dSkaitvardis) {
-    daugiskaita = true;
-    if (irasas) return irasas->Kategorija() == 0 && irasas->Paradigma3() == KlausimasKo;
+    if (irasas)
+      return irasas->Kategorija() == 0 && irasas->Paradigma3() == KlausimasKo
+                 ? Valdymas::KilmininkasDaugiskaita
+                 : Valdymas::Nieko;
     const int reiksme = SkaitmenuReiksme(z);
-    return reiksme > 0 && (reiksme % 10 == 0 || (reiksme % 100 >= 11 && reiksme % 100 <= 19));
+    const int paskutiniai = reiksme % 100;
+    if (reiksme <= 0) return Valdymas::Nieko;
+    if (reiksme % 10 == 0 || (paskutiniai >= 11 && paskutiniai <= 19))
+      return Valdymas::KilmininkasDaugiskaita;
+    return reiksme % 10 == 1 ? Valdymas::Vienaskaita : Valdymas::Nieko;
   }
-  daugiskaita = false;
-  return z.KalbosDalis == dDeterminantas && irasas && irasas->Pozymis() == KlausimasKo;
+  return z.KalbosDalis == dDeterminantas && irasas && irasas->Pozymis() == KlausimasKo
+             ? Valdymas::Kilmininkas
+             : Valdymas::Nieko;
 }
 
 }  // namespace
@@ -413,13 +424,15 @@ void KiekiaiValdo(SGList& grupes) {
   for (int g = grupes.KitaGrupe(0, gtDaikt); g >= 0; g = grupes.KitaGrupe(g + 1, gtDaikt)) {
     SGrupe& grupe = grupes.Grupes[g];
     const TZodis* galva = Galva(grupe);
-    bool valdo = false, daugiskaita = false;
+    Valdymas valdymas = Valdymas::Nieko;
     for (TZodis* z : grupe.Zodziai) {
       if (z->KalbosDalis == dSkaitvardis || z->KalbosDalis == dDeterminantas) {
-        valdo = ValdoKilmininka(*z, daugiskaita);
-      } else if (valdo) {
+        valdymas = KaValdo(*z);
+      } else if (valdymas == Valdymas::Vienaskaita) {
+        z->Skaicius = 0;
+      } else if (valdymas != Valdymas::Nieko) {
         z->Linksnis = Kilmininkas;
-        if (daugiskaita) z->Skaicius = 1;
+        if (valdymas == Valdymas::KilmininkasDaugiskaita) z->Skaicius = 1;
       }
       if (z == galva) break;  // "ten years old": the governed words end at the noun
     }

@@ -33,7 +33,8 @@ void BeasmeniaiSakiniai(SGList& grupes);
 
 // After the roles and the cases. A noun after a numeral of ten and more, or after a number
 // written in digits that ends in 0 or in 11..19, and a noun after "many", "much", "few" and the
-// other quantity words, takes the genitive (plural after numbers): dešimt metų, daug draugų.
+// other quantity words, takes the genitive (plural after numbers): dešimt metų, daug draugų. A
+// noun after a number ending in 1 but not 11 is singular: 21 knyga.
 void KiekiaiValdo(SGList& grupes);
 
 // After the roles. A possessive that refers to the subject of its clause becomes "savo": "I lost

@@ -102,6 +102,8 @@ TZodis VardoKandidatas(Aplinka& aplinka, const TSakinys& s, int i) {
                               (!moteriskas || paradigma == ParadigmaKnyga);
   z.Gimine = moteriskas || paradigma == ParadigmaKnyga ? 2 : 1;
   if (!linksniuojamas) {
+    // Kate, Mary, Joe: the ending tells no gender.
+    if (!moteriskas) z.Gimine = 0;
     z.Liet = z.Liet2 = vardas;
     return z;
   }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 #include "analysis/grupavimas.h"
+#include "analysis/klausimai.h"
 #include "tests/analysis/grupavimas_zodziai.h"
 
 namespace kervosta {
@@ -88,6 +90,29 @@ TEST(ApdorotiPradiniVeiksmazodi, OnlyALoneVerbOpeningTheSentence) {
     SudarytiGrupes(s, grupes);
     ApdorotiPradiniVeiksmazodi(grupes, 5);
     for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(s.Zodziai[i].Nuosaka, 0) << i;
+  }
+}
+
+// A question takes the order of a statement; without a question word it starts with "ar",
+// whose English is empty. Without "?" nothing moves.
+TEST(ApverstiKlausima, TheAuxiliaryGoesBehindTheSubject) {
+  using Eilute = std::vector<std::string>;
+  const std::pair<std::vector<std::string_view>, Eilute> atvejai[] = {
+      {{"can", "you", "see", "?"}, {"", "you", "can", "see", "?"}},
+      {{"did", "not", "the", "boy", "go", "?"}, {"", "the", "boy", "did", "not", "go", "?"}},
+      {{"where", "does", "the", "boy", "go", "?"}, {"where", "the", "boy", "does", "go", "?"}},
+      {{"are", "you", "going", "?"}, {"", "you", "are", "going", "?"}},
+      {{"where", "are", "you", "?"}, {"where", "you", "are", "?"}},
+      {{"where", "is", "the", "station", "?"}, {"where", "is", "the", "station", "?"}},
+      {{"can", "you", "see", "."}, {"can", "you", "see", "."}},
+      {{"is", "the", "boy", "big", "?"}, {"is", "the", "boy", "big", "?"}},
+  };
+  for (const auto& [zodziai, tiketina] : atvejai) {
+    TSakinys s = Sakinys(zodziai);
+    ApverstiKlausima(s);
+    Eilute gauta;
+    for (int i = 0; i < s.Kiekis(); ++i) gauta.push_back(s.Zodziai[i].Angl);
+    EXPECT_EQ(gauta, tiketina);
   }
 }
 

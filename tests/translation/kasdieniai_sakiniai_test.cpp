@@ -190,6 +190,8 @@ TEST_F(KasdieniaiSakiniai, CasesThatWordsGovern) {
       {"I see ten books.", "Aš matau dešimt knygų. "},
       {"I see 20 books.", "Aš matau 20 knygų. "},
       {"I see 3 books.", "Aš matau 3 knygas. "},
+      {"I see 15 books.", "Aš matau 15 knygų. "},
+      {"I see 21 books.", "Aš matau 21 knygą. "},
       {"I see many books.", "Aš matau daug knygų. "},
       {"The boy is at the third house.", "Berniukas yra prie trečio namo. "},
       {"The boy goes by bus.", "Berniukas eina autobusu. "},
