@@ -2,13 +2,12 @@
 
 #include <span>
 
-#include "core/cp1257.h"
 #include "morphology/kodai.h"
+#include "morphology/netaisyklingi_zodziai.h"
+#include "morphology/sandura.h"
 #include "morphology/vardazodziu_galunes.h"
 
 namespace kervosta {
-
-using namespace literals;
 
 namespace {
 
@@ -25,49 +24,25 @@ std::optional<std::string_view> Langelis(std::span<const std::string_view> lente
   return lentele[indeksas];
 }
 
-Forma Sujungti(std::string_view kamienas, std::optional<std::string_view> galune) {
+Forma Jungti(std::string_view kamienas, std::optional<std::string_view> galune) {
   if (!galune) return std::nullopt;
-  std::string forma;
-  forma.reserve(kamienas.size() + galune->size());
-  forma.append(kamienas).append(*galune);
-  return forma;
+  return Sujungti(kamienas, *galune);
 }
 
-char PaskutineRaide(std::string_view kamienas) {
-  const char raide = kamienas.back();
-  return raide >= 'A' && raide <= 'Z' ? static_cast<char>(raide - 'A' + 'a') : raide;
-}
-
-// The soft endings before which a t- or d-final noun stem alternates: in paradigms 3 and 4 every
-// plural case and the singular genitive, dative and instrumental; in paradigm 8 the genitive
-// plural only.
-bool MinkstejaGalune(int paradigma, int linksnis, int skaicius) {
-  if (paradigma == 3 || paradigma == 4)
-    return skaicius == skDaugiskaita ||
-           (skaicius == skVienaskaita &&
-            (linksnis == lKilmininkas || linksnis == lNaudininkas || linksnis == lInagininkas));
-  return paradigma == 8 && skaicius == skDaugiskaita && linksnis == lKilmininkas;
+// A word the irregular table lists joins the stem and the ending it gives there.
+Forma Jungti(ZodzioSeima seima, std::string_view kamienas, int paradigma,
+             std::optional<std::string_view> galune) {
+  if (!galune) return std::nullopt;
+  const SandurosDalys dalys = NetaisyklingosDalys(seima, kamienas, paradigma, *galune);
+  return Sujungti(dalys.Kamienas, dalys.Galune);
 }
 
 }  // namespace
 
 Forma DaiktavardzioForma(std::string_view kamienas, int paradigma, int linksnis, int skaicius) {
-  const auto galune =
-      Langelis(DaiktavardzioGalunes, paradigma, skaicius, linksnis, DaiktavardzioLinksniu);
-  if (!galune || kamienas.empty() || !MinkstejaGalune(paradigma, linksnis, skaicius))
-    return Sujungti(kamienas, galune);
-  const char raide = PaskutineRaide(kamienas);
-  if (raide == 't') {
-    std::string pakeistas(kamienas.substr(0, kamienas.size() - 1));
-    pakeistas += "č"_lt;
-    return Sujungti(pakeistas, galune);
-  }
-  if (raide == 'd') {
-    std::string pakeistas(kamienas);
-    pakeistas += "ž"_lt;
-    return Sujungti(pakeistas, galune);
-  }
-  return Sujungti(kamienas, galune);
+  return Jungti(
+      ZodzioSeima::Daiktavardis, kamienas, paradigma,
+      Langelis(DaiktavardzioGalunes, paradigma, skaicius, linksnis, DaiktavardzioLinksniu));
 }
 
 Forma DaiktavardzioForma(const ZodynoIrasas& irasas, int linksnis, int skaicius) {
@@ -81,12 +56,15 @@ Forma BudvardzioForma(std::string_view kamienas, int paradigma, int gimine, int 
   const int puse = vyriska ? 0 : 1;
   switch (laipsnis) {
     case lpNelyginamasis:
-      return Sujungti(kamienas, vyriska ? Langelis(BudvardzioVyrGalunes, paradigma, skaicius, linksnis)
-                                        : Langelis(BudvardzioMotGalunes, paradigma, skaicius, linksnis));
+      return Jungti(kamienas,
+                    vyriska ? Langelis(BudvardzioVyrGalunes, paradigma, skaicius, linksnis)
+                            : Langelis(BudvardzioMotGalunes, paradigma, skaicius, linksnis));
     case lpAukstesnysis:
-      return Sujungti(kamienas, Langelis(AukstesniojoLaipsnio, puse, skaicius, linksnis));
+      return Jungti(ZodzioSeima::Laipsnis, kamienas, paradigma,
+                    Langelis(AukstesniojoLaipsnio, puse, skaicius, linksnis));
     case lpAuksciausiasis:
-      return Sujungti(kamienas, Langelis(AuksciausiojoLaipsnio, puse, skaicius, linksnis));
+      return Jungti(ZodzioSeima::Laipsnis, kamienas, paradigma,
+                    Langelis(AuksciausiojoLaipsnio, puse, skaicius, linksnis));
     default:
       return std::nullopt;
   }
@@ -101,9 +79,9 @@ Forma BudvardzioForma(const ZodynoIrasas& irasas, int gimine, int linksnis, int 
 Forma IvardzioForma(std::string_view kamienas, int paradigma, int gimine, int linksnis,
                     int skaicius) {
   if (gimine == gVyriska)
-    return Sujungti(kamienas, Langelis(IvardzioVyrGalunes, paradigma, skaicius, linksnis));
+    return Jungti(kamienas, Langelis(IvardzioVyrGalunes, paradigma, skaicius, linksnis));
   if (gimine == gMoteriska)
-    return Sujungti(kamienas, Langelis(IvardzioMotGalunes, paradigma, skaicius, linksnis));
+    return Jungti(kamienas, Langelis(IvardzioMotGalunes, paradigma, skaicius, linksnis));
   return std::nullopt;
 }
 
@@ -125,13 +103,14 @@ Forma SkaitvardzioForma(std::string_view kamienas, int paradigma, int gimine, in
   if (gimine != gVyriska && gimine != gMoteriska) return std::nullopt;
   const bool vyriska = gimine == gVyriska;
   if (rusis == srKelintinis)
-    return Sujungti(kamienas, vyriska ? Langelis(KelintinioVyrGalunes, paradigma, skaicius, linksnis)
-                                      : Langelis(KelintinioMotGalunes, paradigma, skaicius, linksnis));
+    return Jungti(kamienas,
+                  vyriska ? Langelis(KelintinioVyrGalunes, paradigma, skaicius, linksnis)
+                          : Langelis(KelintinioMotGalunes, paradigma, skaicius, linksnis));
   if (rusis != srKiekinis) return std::nullopt;
   const auto langelis = vyriska ? Langelis(SkaitvardzioVyrGalunes, paradigma, skaicius, linksnis)
                                 : Langelis(SkaitvardzioMotGalunes, paradigma, skaicius, linksnis);
-  if (paradigma >= PirmojiPilnuZodziuEilute) return Sujungti({}, langelis);
-  return Sujungti(kamienas, langelis);
+  if (paradigma >= PirmojiPilnuZodziuEilute) return Jungti({}, langelis);
+  return Jungti(kamienas, langelis);
 }
 
 Forma SkaitvardzioForma(const ZodynoIrasas& irasas, int gimine, int linksnis, int skaicius) {

@@ -1,5 +1,7 @@
 // Forms of nouns, adjectives, declinable and personal pronouns and numerals, built by joining a
 // stem with an ending of the nominal tables (or, for a few closed words, taking a whole word).
+// The joint is spelt as morphology/sandura.h says (jaučio, plačios, naujausias); nouns and the
+// degrees of adjectives also as the irregular words table has them (šuns, didesnis, durų).
 //
 // Every builder exists in two shapes: from a dictionary entry (stem and paradigms read from it)
 // and from a bare stem with its paradigm, for forms shown before an entry exists. Codes are those
@@ -19,8 +21,7 @@
 
 namespace kervosta {
 
-// Noun, case 1..7 (7 the vocative), number 1..2. The paradigm is `Paradigma1`. A stem ending in
-// t or d takes č or dž before the soft endings of paradigms 3, 4 and the genitive plural of 8.
+// Noun, case 1..7 (7 the vocative), number 1..2. The paradigm is `Paradigma1`.
 Forma DaiktavardzioForma(const ZodynoIrasas& irasas, int linksnis, int skaicius);
 Forma DaiktavardzioForma(std::string_view kamienas, int paradigma, int linksnis, int skaicius);
 

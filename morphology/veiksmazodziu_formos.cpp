@@ -2,10 +2,11 @@
 
 #include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <span>
 
 #include "morphology/kodai.h"
+#include "morphology/netaisyklingi_zodziai.h"
+#include "morphology/sandura.h"
 #include "morphology/veiksmazodziu_galunes.h"
 
 namespace kervosta {
@@ -22,6 +23,20 @@ struct Kamienai {
   int ButojoKlase;
   int BusimojoKlase;
 };
+
+// Pieces of forms that no table holds.
+constexpr std::string_view Dazninis = "dav";
+constexpr std::string_view Tegul = "tegul ";
+constexpr std::string_view Ne = "ne";
+// A reflexive form keeps its particle in front when something goes before the verb: the
+// participles (besimokantis, besijuokusio) and every negated form (nesigailiu, nesitikėkite).
+constexpr std::string_view Besi = "besi";
+constexpr std::string_view Nesi = "nesi";
+// A reflexive verb's passive is only the impersonal neuter, the particle behind (mokomasi,
+// juoktasi), the same whatever gender, number and case are asked.
+constexpr std::string_view Dalelyte = "si";
+constexpr std::string_view EsamasisBevardis = "ma";
+constexpr std::string_view ButasisBevardis = "ta";
 
 // One cell of a table; every caller has checked its codes, and the index is checked once more.
 Gabalas Langelis(std::span<const std::string_view> lentele, std::size_t i) {
@@ -53,112 +68,217 @@ Gabalas DalyvioGalune(const std::array<std::string_view, DalyvioGaluniu>& lentel
                                                   linksnis - 1));
 }
 
-// The pieces joined, or no form when any piece is missing.
-Forma Sujungti(std::initializer_list<Gabalas> gabalai) {
-  std::string forma;
-  for (const Gabalas& gabalas : gabalai) {
-    if (!gabalas) return std::nullopt;
-    forma += *gabalas;
-  }
-  return forma;
+// The stem and the ending joined, or no form when either is missing.
+Forma Jungti(std::string_view kamienas, Gabalas galune, Sandura sandura = Sandura::Bendra) {
+  if (!galune) return std::nullopt;
+  return Sujungti(kamienas, *galune, sandura);
 }
 
-// The third-person present ending sits between the present stem and a present participle ending.
-Gabalas TreciojoAsmensGalune(const Kamienai& k) {
-  return AsmensGalune(EsamojoLaikoGalunes, k.EsamojoKlase, 3);
+Forma Jungti(const Forma& kamienas, Gabalas galune, Sandura sandura = Sandura::Bendra) {
+  if (!kamienas) return std::nullopt;
+  return Jungti(std::string_view(*kamienas), galune, sandura);
 }
 
-Forma Tiesiogine(const Kamienai& k, int asmuo, int laikas) {
+// A piece put in front of a form; after "tegul " when the form has it.
+Forma Pries(std::string_view priesdelis, Forma forma) {
+  if (!forma) return forma;
+  const std::size_t kur = forma->starts_with(Tegul) ? Tegul.size() : 0;
+  return forma->insert(kur, priesdelis);
+}
+
+// The class row a form reads, and what goes in front of the form: a reflexive class gives its
+// plain row behind the particle when something must precede the verb, and "ne" precedes every
+// negated form.
+struct Eile {
+  int Klase;
+  std::string_view Priesdelis;
+};
+
+Eile Rinktis(int klase, SangrazinesKlases sangrazines, bool neigiama, bool dalyvis) {
+  if (sangrazines.Yra(klase) && (neigiama || dalyvis))
+    return {sangrazines.Paprasta(klase), neigiama ? Nesi : Besi};
+  return {klase, neigiama ? Ne : ""};
+}
+
+// A finite form: the stem and the person's ending in the row of the class, with what goes in front.
+template <std::size_t N>
+Forma Asmens(std::string_view kamienas, const std::array<std::string_view, N>& lentele, int klase,
+             SangrazinesKlases sangrazines, int asmuo, bool neigiama) {
+  const Eile e = Rinktis(klase, sangrazines, neigiama, false);
+  return Pries(e.Priesdelis, Jungti(kamienas, AsmensGalune(lentele, e.Klase, asmuo)));
+}
+
+Forma Busimasis(const Kamienai& k, int klase, Gabalas galune) {
+  if (!galune) return std::nullopt;
+  const SandurosDalys dalys =
+      NetaisyklingosDalys(ZodzioSeima::Busimasis, k.Bendraties, klase, *galune);
+  return Jungti(dalys.Kamienas, dalys.Galune,
+                klase == BusimojoSKamienoKlase ? Sandura::BusimojoKamiene : Sandura::Busimojo);
+}
+
+Forma Tiesiogine(const Kamienai& k, int asmuo, int laikas, bool neigiama) {
   switch (laikas) {
     case lkEsamasis:
-      return Sujungti({k.Esamasis, AsmensGalune(EsamojoLaikoGalunes, k.EsamojoKlase, asmuo)});
+      return Asmens(k.Esamasis, EsamojoLaikoGalunes, k.EsamojoKlase, EsamojoSangrazines, asmuo,
+                    neigiama);
     case lkButasisKartinis:
-      return Sujungti({k.Butasis, AsmensGalune(ButojoLaikoGalunes, k.ButojoKlase, asmuo)});
-    case lkButasisDazninis:
-      // Every verb, reflexive or not, takes the plain first past row after "dav".
-      return Sujungti({k.Bendraties, "dav", AsmensGalune(ButojoLaikoGalunes, 0, asmuo)});
-    case lkBusimasis:
-      return Sujungti({k.Bendraties, AsmensGalune(BusimojoLaikoGalunes, k.BusimojoKlase, asmuo)});
-    case lkBendratis:
-      return Sujungti({k.Bendraties, BendratiesGalune(k.BusimojoKlase)});
+      return Asmens(k.Butasis, ButojoLaikoGalunes, k.ButojoKlase, ButojoSangrazines, asmuo,
+                    neigiama);
+    case lkButasisDazninis: {
+      // After "dav" every verb takes the first past row, a reflexive one its reflexive row
+      // (mokydavausi).
+      const Eile e = Rinktis(k.BusimojoKlase, BusimojoSangrazines, neigiama, false);
+      const int eile = BusimojoSangrazines.Yra(e.Klase) ? ButojoSangrazines.Pirmoji : 0;
+      const std::string kamienas = std::string(k.Bendraties).append(Dazninis);
+      return Pries(e.Priesdelis, Jungti(std::string_view(kamienas),
+                                        AsmensGalune(ButojoLaikoGalunes, eile, asmuo)));
+    }
+    case lkBusimasis: {
+      const Eile e = Rinktis(k.BusimojoKlase, BusimojoSangrazines, neigiama, false);
+      return Pries(e.Priesdelis,
+                   Busimasis(k, e.Klase, AsmensGalune(BusimojoLaikoGalunes, e.Klase, asmuo)));
+    }
+    case lkBendratis: {
+      const Eile e = Rinktis(k.BusimojoKlase, BusimojoSangrazines, neigiama, false);
+      return Pries(e.Priesdelis, Jungti(k.Bendraties, BendratiesGalune(e.Klase)));
+    }
     default:
       return std::nullopt;
   }
 }
 
-Forma Liepiamoji(const Kamienai& k, int asmuo) {
+Forma Liepiamoji(const Kamienai& k, int asmuo, bool neigiama) {
   switch (asmuo) {
     case 2:
     case 4:
     case 5:
-      return Sujungti({k.Bendraties, AsmensGalune(LiepiamosiosGalunes, k.BusimojoKlase, asmuo)});
+      return Asmens(k.Bendraties, LiepiamosiosGalunes, k.BusimojoKlase, BusimojoSangrazines,
+                    asmuo, neigiama);
     case 3:
     case 6:
-      return Sujungti(
-          {"tegul ", k.Esamasis, AsmensGalune(EsamojoLaikoGalunes, k.EsamojoKlase, asmuo)});
+      return Pries(Tegul, Tiesiogine(k, asmuo, lkEsamasis, neigiama));
     default:
       return std::nullopt;
   }
 }
 
-Forma Asmenuojama(const Kamienai& k, int asmuo, int laikas, int nuosaka) {
+Forma Asmenuojama(const Kamienai& k, int asmuo, int laikas, int nuosaka, bool neigiama) {
   switch (nuosaka) {
     case nTiesiogine:
-      return Tiesiogine(k, asmuo, laikas);
+      return Tiesiogine(k, asmuo, laikas, neigiama);
     case nTariamoji:
-      return Sujungti({k.Bendraties, AsmensGalune(TariamosiosGalunes, k.BusimojoKlase, asmuo)});
+      return Asmens(k.Bendraties, TariamosiosGalunes, k.BusimojoKlase, BusimojoSangrazines, asmuo,
+                    neigiama);
     case nLiepiamoji:
-      return Liepiamoji(k, asmuo);
+      return Liepiamoji(k, asmuo, neigiama);
     default:
       return std::nullopt;
   }
 }
 
-Forma VeikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius, int linksnis) {
+// The present stem with the third-person ending, which present participles grow from.
+Forma EsamojoDalyvioKamienas(const Kamienai& k, int klase) {
+  return Jungti(k.Esamasis, AsmensGalune(EsamojoLaikoGalunes, klase, 3));
+}
+
+// A past in -ė of a present in -o has a soft stem, written with i before u (rašiusi, mačiusi);
+// other verbs write none (metusi, piešusi, mylėjusi).
+bool MinkstasButasis(const Kamienai& k) {
+  return ButojoSangrazines.Paprasta(k.ButojoKlase) == ButojoEKlase &&
+         EsamojoSangrazines.Paprasta(k.EsamojoKlase) == EsamojoOKlase;
+}
+
+Forma VeikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius, int linksnis,
+                         bool neigiama) {
   switch (laikas) {
-    case lkEsamasis:
-      return Sujungti({k.Esamasis, TreciojoAsmensGalune(k),
-                       DalyvioGalune(VeikEsamojoDalyvioGalunes, gimine, skaicius, linksnis)});
-    case lkButasisKartinis:
-      return Sujungti(
-          {k.Butasis, DalyvioGalune(VeikButojoDalyvioGalunes, gimine, skaicius, linksnis)});
-    case lkButasisDazninis:
+    case lkEsamasis: {
+      const Eile e = Rinktis(k.EsamojoKlase, EsamojoSangrazines, neigiama, true);
+      return Pries(e.Priesdelis,
+                   Jungti(EsamojoDalyvioKamienas(k, e.Klase),
+                          DalyvioGalune(VeikEsamojoDalyvioGalunes, gimine, skaicius, linksnis),
+                          Sandura::EsamojoDalyvio));
+    }
+    case lkButasisKartinis: {
+      const Eile e = Rinktis(k.ButojoKlase, ButojoSangrazines, neigiama, true);
+      const Gabalas galune = DalyvioGalune(VeikButojoDalyvioGalunes, gimine, skaicius, linksnis);
+      if (galune && galune->starts_with('u') && MinkstasButasis(k))
+        return Pries(e.Priesdelis, Jungti(k.Butasis, "i" + std::string(*galune)));
+      return Pries(e.Priesdelis, Jungti(k.Butasis, galune));
+    }
+    case lkButasisDazninis: {
       // Frequentative forms grow from the infinitive stem (mokydavęs, mylėdavęs), as the finite
       // frequentative does; the past stem (mok, mylėj) would give no word for many verbs.
-      return Sujungti(
-          {k.Bendraties, DalyvioGalune(VeikDazninioDalyvioGalunes, gimine, skaicius, linksnis)});
-    case lkBusimasis:
-      return Sujungti(
-          {k.Bendraties, DalyvioGalune(VeikBusimojoDalyvioGalunes, gimine, skaicius, linksnis)});
+      const Eile e = Rinktis(k.BusimojoKlase, BusimojoSangrazines, neigiama, true);
+      return Pries(e.Priesdelis,
+                   Jungti(k.Bendraties,
+                          DalyvioGalune(VeikDazninioDalyvioGalunes, gimine, skaicius, linksnis)));
+    }
+    case lkBusimasis: {
+      const Eile e = Rinktis(k.BusimojoKlase, BusimojoSangrazines, neigiama, true);
+      return Pries(e.Priesdelis,
+                   Jungti(k.Bendraties,
+                          DalyvioGalune(VeikBusimojoDalyvioGalunes, gimine, skaicius, linksnis),
+                          Sandura::Busimojo));
+    }
     default:
       return std::nullopt;
   }
 }
 
-Forma NeveikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius, int linksnis) {
+// The impersonal neuter of a reflexive verb's passive, when the cell asked exists.
+Forma Bevardis(const Forma& kamienas, std::string_view galune, Gabalas langelis) {
+  if (!langelis) return std::nullopt;
+  Forma forma = Jungti(kamienas, galune);
+  if (forma) forma->append(Dalelyte);
+  return forma;
+}
+
+Forma NeveikiamasisDalyvis(const Kamienai& k, int laikas, int gimine, int skaicius, int linksnis,
+                           bool neigiama) {
+  const std::string_view ne = neigiama ? Ne : "";
   switch (laikas) {
-    case lkEsamasis:
-      return Sujungti({k.Esamasis, TreciojoAsmensGalune(k),
-                       DalyvioGalune(NeveikEsamojoDalyvioGalunes, gimine, skaicius, linksnis)});
-    case lkButasisKartinis:
-      return Sujungti(
-          {k.Bendraties, DalyvioGalune(NeveikButojoDalyvioGalunes, gimine, skaicius, linksnis)});
+    case lkEsamasis: {
+      const Gabalas galune = DalyvioGalune(NeveikEsamojoDalyvioGalunes, gimine, skaicius, linksnis);
+      const Forma kamienas =
+          EsamojoDalyvioKamienas(k, EsamojoSangrazines.Paprasta(k.EsamojoKlase));
+      return Pries(ne, EsamojoSangrazines.Yra(k.EsamojoKlase)
+                           ? Bevardis(kamienas, EsamasisBevardis, galune)
+                           : Jungti(kamienas, galune));
+    }
+    case lkButasisKartinis: {
+      const Gabalas galune = DalyvioGalune(NeveikButojoDalyvioGalunes, gimine, skaicius, linksnis);
+      return Pries(ne, BusimojoSangrazines.Yra(k.BusimojoKlase)
+                           ? Bevardis(Forma(k.Bendraties), ButasisBevardis, galune)
+                           : Jungti(k.Bendraties, galune));
+    }
     default:
       return std::nullopt;
   }
 }
 
 Forma Sudaryti(const Kamienai& k, int asmuo, int laikas, int nuosaka, int dalyvioLinksnis,
-               int gimine, int skaicius, int formosRusis, bool veikiamoji) {
-  if (!veikiamoji) return NeveikiamasisDalyvis(k, laikas, gimine, skaicius, dalyvioLinksnis);
+               int gimine, int skaicius, int formosRusis, bool veikiamoji, bool neigiama) {
+  if (!veikiamoji)
+    return NeveikiamasisDalyvis(k, laikas, gimine, skaicius, dalyvioLinksnis, neigiama);
   switch (formosRusis) {
     case fAsmenuojama:
-      return Asmenuojama(k, asmuo, laikas, nuosaka);
+      return Asmenuojama(k, asmuo, laikas, nuosaka, neigiama);
     case fDalyvis:
-      return VeikiamasisDalyvis(k, laikas, gimine, skaicius, asmuo);
+      return VeikiamasisDalyvis(k, laikas, gimine, skaicius, asmuo, neigiama);
     default:
       return std::nullopt;
   }
+}
+
+Forma IsIraso(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka, int dalyvioLinksnis,
+              int gimine, int skaicius, int formosRusis, bool veikiamoji, bool neigiama) {
+  const std::string bendraties = irasas.Kamienas();
+  const std::string esamasis = irasas.EsamasKamienas();
+  const std::string butasis = irasas.ButasKamienas();
+  const Kamienai k{bendraties,          esamasis,           butasis, irasas.Paradigma1(),
+                   irasas.Paradigma2(), irasas.Paradigma3()};
+  return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
+                  veikiamoji, neigiama);
 }
 
 }  // namespace
@@ -166,13 +286,15 @@ Forma Sudaryti(const Kamienai& k, int asmuo, int laikas, int nuosaka, int dalyvi
 Forma VeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
                          int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,
                          bool veikiamoji) {
-  const std::string bendraties = irasas.Kamienas();
-  const std::string esamasis = irasas.EsamasKamienas();
-  const std::string butasis = irasas.ButasKamienas();
-  const Kamienai k{bendraties,          esamasis,           butasis, irasas.Paradigma1(),
-                   irasas.Paradigma2(), irasas.Paradigma3()};
-  return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
-                  veikiamoji);
+  return IsIraso(irasas, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
+                 veikiamoji, false);
+}
+
+Forma NeigiamaVeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
+                                 int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,
+                                 bool veikiamoji) {
+  return IsIraso(irasas, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
+                 veikiamoji, true);
 }
 
 Forma VeiksmazodzioForma(std::string_view kamienas, int klase, int asmuo, int laikas, int nuosaka,
@@ -180,7 +302,7 @@ Forma VeiksmazodzioForma(std::string_view kamienas, int klase, int asmuo, int la
                          bool veikiamoji) {
   const Kamienai k{kamienas, kamienas, kamienas, klase, klase, klase};
   return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
-                  veikiamoji);
+                  veikiamoji, false);
 }
 
 }  // namespace kervosta

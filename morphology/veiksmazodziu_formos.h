@@ -12,6 +12,13 @@
 // The stem shape takes one stem and one class in place of all three, as the entry editor shows a
 // single tense at a time.
 //
+// Stem and endings are joined as morphology/sandura.h spells the joints (mačiau, sėdžiu, bėk,
+// mesiantis, rašantis). A reflexive verb (a reflexive class) keeps its particle in its endings;
+// its active participles take it in front (besimokantis), and its passive participles are the
+// impersonal neuter in every cell (mokomasi). After a past in -ė of a present in -o the past
+// active participle writes the stem's softness (rašiusi); the frequentative of a reflexive verb
+// takes the reflexive past row after "dav" (mokydavausi).
+//
 // Codes are those of morphology/kodai.h. Arguments a form does not need are ignored. An active
 // participle takes its case from the person argument; a passive one from `dalyvioLinksnis`.
 // Entries come from files that may be damaged or hand-made, so a class, person, gender, number,
@@ -30,6 +37,12 @@ namespace kervosta {
 Forma VeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
                          int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,
                          bool veikiamoji);
+
+// The same form negated: "ne" in front, after "tegul " where the form has it (tegul nedirba); a
+// reflexive form moves its particle in behind "ne" (nesigailiu, nesitikėkite, nesijuokiantis).
+Forma NeigiamaVeiksmazodzioForma(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
+                                 int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,
+                                 bool veikiamoji);
 
 Forma VeiksmazodzioForma(std::string_view kamienas, int klase, int asmuo, int laikas, int nuosaka,
                          int dalyvioLinksnis, int gimine, int skaicius, int formosRusis,

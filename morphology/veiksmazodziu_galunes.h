@@ -17,6 +17,22 @@ inline constexpr int ButojoLaikoKlasiu = 4;    // 0..1 plain, 2..3 reflexive
 inline constexpr int BusimojoLaikoKlasiu = 3;  // 1 reflexive; 2 stems already ending in "s"
 inline constexpr int DalyvioGaluniu = 24;      // 2 genders x 2 numbers x 6 cases
 
+// The reflexive rows of a class table: from the first, so many. The plain row of a reflexive one
+// is as far from row 0 as the reflexive row is from the first (mokosi, 7, and rašo, 3).
+struct SangrazinesKlases {
+  int Pirmoji;
+  int Kiek;
+  constexpr bool Yra(int klase) const { return klase >= Pirmoji && klase < Pirmoji + Kiek; }
+  constexpr int Paprasta(int klase) const { return Yra(klase) ? klase - Pirmoji : klase; }
+};
+inline constexpr SangrazinesKlases EsamojoSangrazines{4, 4};
+inline constexpr SangrazinesKlases ButojoSangrazines{2, 2};
+inline constexpr SangrazinesKlases BusimojoSangrazines{1, 1};
+
+inline constexpr int EsamojoOKlase = 3;          // the present in -o (rašo)
+inline constexpr int ButojoEKlase = 1;           // the past in -ė (kalė)
+inline constexpr int BusimojoSKamienoKlase = 2;  // stems that hold the future s already (mes)
+
 extern const std::array<std::string_view, 6 * EsamojoLaikoKlasiu> EsamojoLaikoGalunes;
 extern const std::array<std::string_view, EsamojoLaikoKlasiu> EsamojoLaikoAsmenuotes;
 

@@ -51,24 +51,61 @@ TEST(VeiksmazodzioForma, EveryFormGrowsFromItsOwnStemAndTakesItsOwnArguments) {
   EXPECT_EQ(Dalyvis(myleti, lkButasisKartinis, false, dgVyriska, 2, 1, 2), "mylėtų");
   // The past stems would give mylėjdavęs and mokdavusių, which are no words.
   EXPECT_EQ(Dalyvis(myleti, lkButasisDazninis, true), "mylėdavęs");
-  EXPECT_EQ(Dalyvis(mokytis, lkButasisDazninis, true, dgMoteriska, 2, 2), "mokydavusių");
+  EXPECT_EQ(Dalyvis(mokytis, lkButasisDazninis, true, dgMoteriska, 2, 2), "besimokydavusių");
   // Arguments a form does not read may hold anything.
   EXPECT_EQ(VeiksmazodzioForma(myleti, 1, lkEsamasis, 0, 99, -5, 42, fAsmenuojama, true), "myliu");
   EXPECT_EQ(VeiksmazodzioForma(myleti, 1, lkEsamasis, 0, 1, 0, 1, fAsmenuojama, false), "mylimas");
 }
 
-// The frequentative takes the plain first past row after "dav", reflexive verbs included.
-TEST(VeiksmazodzioForma, ReflexiveClassesUseTheirOwnRowsButTheFrequentativeRowZero) {
+// The frequentative takes the first past row after "dav", or its reflexive row.
+TEST(VeiksmazodzioForma, ReflexiveClassesUseTheirOwnRows) {
   EXPECT_EQ(Asmenys(mokytis, lkEsamasis), "mokausi/mokaisi/mokosi/mokomės/mokotės/mokosi");
   EXPECT_EQ(Asmenys(mokytis, lkButasisKartinis), "mokiausi/mokeisi/mokėsi/mokėmės/mokėtės/mokėsi");
   EXPECT_EQ(Asmenys(mokytis, lkBusimasis),
             "mokysiuosi/mokysiesi/mokysis/mokysimės/mokysitės/mokysis");
   EXPECT_EQ(Asmenys(mokytis, lkButasisDazninis),
-            "mokydavau/mokydavai/mokydavo/mokydavome/mokydavote/mokydavo");
+            "mokydavausi/mokydavaisi/mokydavosi/mokydavomės/mokydavotės/mokydavosi");
   EXPECT_EQ(Asmenuojama(mokytis, 1, lkBendratis) + ' ' + Asmenuojama(mokytis, 2, 0, nTariamoji),
             "mokytis mokytumeisi");
   EXPECT_EQ(Asmenys(mokytis, 0, nLiepiamoji),
             "-/mokykis/tegul mokosi/mokykimės/mokykitės/tegul mokosi");
+}
+
+// A reflexive participle takes its particle in front; a reflexive verb's passive is the
+// impersonal neuter whatever the gender, number and case.
+TEST(VeiksmazodzioForma, ReflexiveParticiplesTakeTheParticleInFront) {
+  EXPECT_EQ(Dalyvis(mokytis, lkEsamasis, true, dgVyriska, 1, 1), "besimokantis");
+  EXPECT_EQ(Dalyvis(mokytis, lkButasisKartinis, true, dgMoteriska, 1, 3), "besimokiusiai");
+  EXPECT_EQ(Dalyvis(mokytis, lkBusimasis, true, dgVyriska, 2, 2), "besimokysiančių");
+  for (const int gimine : {dgVyriska, dgMoteriska})
+    for (const int linksnis : {1, 4})
+      EXPECT_EQ(Dalyvis(mokytis, lkEsamasis, false, gimine, 2, 1, linksnis) + ' ' +
+                    Dalyvis(mokytis, lkButasisKartinis, false, gimine, 1, 1, linksnis),
+                "mokomasi mokytasi");
+  EXPECT_EQ(Dalyvis(mokytis, lkEsamasis, false, 2), "-");
+}
+
+// "ne" goes in front, after "tegul "; a reflexive form moves its particle in behind "ne".
+TEST(VeiksmazodzioForma, NegatedFormsPlaceNeAndTheParticle) {
+  const ZodynoIrasas gailetis = Veiksmazodis("gailė", "gail", "gailėj", 6, 2, 1);
+  const auto neigiama = [](const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka,
+                           int formosRusis = fAsmenuojama, bool veikiamoji = true) {
+    return Utf8(NeigiamaVeiksmazodzioForma(irasas, asmuo, laikas, nuosaka, 1, 0, 1, formosRusis,
+                                           veikiamoji));
+  };
+  const std::pair<std::string, const char*> eilutes[] = {
+      {neigiama(gailetis, 1, lkEsamasis, 0), "nesigailiu"},
+      {neigiama(gailetis, 3, lkButasisKartinis, 0), "nesigailėjo"},
+      {neigiama(gailetis, 5, 0, nLiepiamoji), "nesigailėkite"},
+      {neigiama(gailetis, 6, 0, nLiepiamoji), "tegul nesigaili"},
+      {neigiama(gailetis, 1, lkBendratis, 0), "nesigailėti"},
+      {neigiama(mokytis, 1, lkButasisDazninis, 0), "nesimokydavau"},
+      {neigiama(mokytis, 1, lkEsamasis, 0, fDalyvis), "nesimokantis"},
+      {neigiama(mokytis, 1, lkEsamasis, 0, fDalyvis, false), "nemokomasi"},
+      {neigiama(myleti, 1, lkEsamasis, 0), "nemyliu"},
+      {neigiama(myleti, 3, 0, nLiepiamoji), "tegul nemyli"},
+  };
+  for (const auto& [forma, tiketasi] : eilutes) EXPECT_EQ(forma, tiketasi);
 }
 
 TEST(VeiksmazodzioForma, FutureClassTwoLeavesTheBareStemInTheThirdPersons) {
