@@ -20,11 +20,11 @@ std::vector<LinksniavimoRusis>& Rusys() {
 
 void RasytiPagalba(std::ostream& out) {
   out << "Usage: kervosta-cli inflect KIND ARGS...\n"
-         "Prints every Lithuanian form the ending tables give for a stem, one per line as\n"
+         "Prints every Lithuanian form the builders make for a stem, one per line as\n"
          "LABEL<TAB>FORM (UTF-8). Labels are stable; they are also listed in\n"
          "docs/inflect-labels.md. Cases are numbered 1 nominative, 2 genitive, 3 dative,\n"
          "4 accusative, 5 instrumental, 6 locative, 7 vocative; sg and pl are the numbers,\n"
-         "masc and fem the genders.\n";
+         "masc and fem the genders. A stem holds at most 32 letters, as in a dictionary entry.\n";
   for (const LinksniavimoRusis& rusis : Rusys())
     out << "\n  inflect " << rusis.Vardas << ' ' << rusis.Argumentai << '\n' << rusis.Etiketes;
 }
@@ -48,15 +48,15 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
                 << "' (see kervosta-cli inflect --help)\n";
     return IsejimasNaudojimas;
   }
-  std::vector<FormosEilute> eilutes;
+  PazymetosFormos eilutes;
   try {
     eilutes = rusis->Formos({argumentai.begin() + 1, argumentai.end()});
   } catch (const NetinkamiArgumentai& klaida) {
     srautai.err << "kervosta-cli inflect " << rusis->Vardas << ": " << klaida.what() << '\n';
     return IsejimasNaudojimas;
   }
-  for (const FormosEilute& eilute : eilutes)
-    if (eilute.Forma) srautai.out << eilute.Etikete << '\t' << IUtf8(*eilute.Forma) << '\n';
+  for (const PazymetaForma& eilute : eilutes)
+    if (eilute.Tekstas) srautai.out << eilute.Etikete << '\t' << IUtf8(*eilute.Tekstas) << '\n';
   return srautai.out.good() ? IsejimasGerai : IsejimasFailas;
 }
 
@@ -77,15 +77,23 @@ void TikrintiKieki(const std::vector<std::string>& argumentai, std::size_t kiek,
     throw NetinkamiArgumentai("expected " + std::string(rusis.Argumentai));
 }
 
-std::string Kamienas(const std::string& utf8) {
+ZodynoIrasas KamienoIrasas(const std::string& utf8, std::string_view ka) {
+  Cp1257Tekstas tekstas;
   try {
-    Cp1257Tekstas tekstas = IsUtf8(utf8);
-    if (tekstas.Pakeista != 0)
-      throw NetinkamiArgumentai("the stem '" + utf8 + "' holds a letter Windows-1257 cannot hold");
-    return std::move(tekstas.Tekstas);
+    tekstas = IsUtf8(utf8);
   } catch (const NetinkamasUtf8&) {
-    throw NetinkamiArgumentai("the stem is not valid UTF-8");
+    throw NetinkamiArgumentai(std::string(ka) + " is not valid UTF-8");
   }
+  if (tekstas.Pakeista != 0)
+    throw NetinkamiArgumentai(std::string(ka) + " '" + utf8 +
+                              "' holds a letter Windows-1257 cannot hold");
+  // An entry keeps its stems in 32-letter fields; a longer stem would be cut silently.
+  if (tekstas.Tekstas.size() > ZodynoIrasas::TekstoTalpa)
+    throw NetinkamiArgumentai(std::string(ka) + " holds more than " +
+                              std::to_string(ZodynoIrasas::TekstoTalpa) + " letters");
+  ZodynoIrasas irasas;
+  irasas.NustatytiTeksta(TekstoLaukas::Kamienas, tekstas.Tekstas);
+  return irasas;
 }
 
 int Numeris(const std::string& tekstas, int nuo, int iki, std::string_view ka) {

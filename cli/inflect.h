@@ -3,20 +3,15 @@
 // never touches the subcommand.
 #pragma once
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace kervosta::cli {
+#include "lexicon/zodyno_irasas.h"
+#include "morphology/iraso_formos.h"
 
-// One output line: a stable label and the form (Windows-1257); a form the builders refuse is
-// left out of the output.
-struct FormosEilute {
-  std::string Etikete;
-  std::optional<std::string> Forma;
-};
+namespace kervosta::cli {
 
 // Bad arguments of a kind; the message goes to stderr as it is.
 class NetinkamiArgumentai : public std::runtime_error {
@@ -28,8 +23,9 @@ struct LinksniavimoRusis {
   std::string_view Vardas;      // "noun"
   std::string_view Argumentai;  // "STEM PARADIGM"
   std::string_view Etiketes;    // lines of --help explaining the arguments and labels
-  // Every form for the arguments after the kind's name; throws NetinkamiArgumentai.
-  std::vector<FormosEilute> (*Formos)(const std::vector<std::string>& argumentai);
+  // Every form for the arguments after the kind's name, a line each (a form the builders
+  // refuse is left out of the output); throws NetinkamiArgumentai.
+  PazymetosFormos (*Formos)(const std::vector<std::string>& argumentai);
 };
 
 struct LinksniavimoRegistracija {
@@ -40,8 +36,9 @@ struct LinksniavimoRegistracija {
 // Exactly `kiek` arguments, or NetinkamiArgumentai naming the expected ones.
 void TikrintiKieki(const std::vector<std::string>& argumentai, std::size_t kiek,
                    const LinksniavimoRusis& rusis);
-// A UTF-8 stem as Windows-1257; a malformed or unrepresentable one is refused.
-std::string Kamienas(const std::string& utf8);
+// An entry holding a UTF-8 stem as Windows-1257 in `Kamienas`; a malformed or unrepresentable
+// stem, or one longer than the 32 letters an entry holds, is refused. `ka` names the argument.
+ZodynoIrasas KamienoIrasas(const std::string& utf8, std::string_view ka);
 // A whole number in nuo..iki; `ka` names the argument in the message ("paradigm").
 int Numeris(const std::string& tekstas, int nuo, int iki, std::string_view ka);
 

@@ -45,10 +45,13 @@ bool ImtiZodynoParinkti(const std::vector<std::string>& argumentai, std::size_t&
   return true;
 }
 
+std::optional<fs::path> PagrindinisZodynas(const ZodynuParinktys& parinktys) {
+  return parinktys.Zodynas ? parinktys.Zodynas : NumatytasisZodynas();
+}
+
 void IkeltiZodynus(const ZodynuParinktys& parinktys, ZodynuRinkinys& zodynai) {
   UzpildytiVidiniusIrasus(zodynai);
-  const std::optional<fs::path> zodynas =
-      parinktys.Zodynas ? parinktys.Zodynas : NumatytasisZodynas();
+  const std::optional<fs::path> zodynas = PagrindinisZodynas(parinktys);
   if (zodynas) Ikelti(*zodynas, zodynai.PagrindinisZodynas);
   if (parinktys.VartotojoZodynas) Ikelti(*parinktys.VartotojoZodynas, zodynai.VartotojoZodynas);
 }

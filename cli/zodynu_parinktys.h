@@ -45,6 +45,9 @@ class ZodynoSkaitymoKlaida : public std::runtime_error {
 bool ImtiZodynoParinkti(const std::vector<std::string>& argumentai, std::size_t& i,
                         ZodynuParinktys& parinktys);
 
+// The main dictionary file the options name, else the default one; nothing when there is none.
+std::optional<std::filesystem::path> PagrindinisZodynas(const ZodynuParinktys& parinktys);
+
 // Fills the built-in records and loads the named (or the default) main dictionary and the user
 // dictionary. A missing default dictionary is no error: the main list stays empty.
 void IkeltiZodynus(const ZodynuParinktys& parinktys, ZodynuRinkinys& zodynai);

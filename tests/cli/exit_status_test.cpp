@@ -24,6 +24,10 @@ TEST_F(ExitStatus, BadUsageIsOneAndAnUnreadableFileIsTwo) {
       {"inflect noun 日 0", 1, "Windows-1257 cannot hold"},
       {"inflect noun jaut 17", 1, "PARADIGM must be a number from 0 to 16"},
       {"inflect numeral ordinal tre 2", 1, "PARADIGM must be a number from 0 to 1"},
+      {"inflect noun " + std::string(33, 'a') + " 0", 1, "STEM holds more than 32"},
+      {"forms good.zodtxt", 1, "unexpected argument 'good.zodtxt'"},
+      {"forms --dictionary", 1, "needs a FILE"},
+      {"forms --dictionary missing.zod", 2, "'missing.zod': File not found"},
       {"translate missing.txt", 2, "'missing.txt'"},
       {"translate --user-dictionary missing.dic", 2, "'missing.dic': File not found"},
       {"translate --dictionary broken.zod", 2, "Read beyond end of file"},
@@ -41,7 +45,8 @@ TEST_F(ExitStatus, BadUsageIsOneAndAnUnreadableFileIsTwo) {
 }
 
 TEST_F(ExitStatus, EveryCommandAnswersHelp) {
-  for (std::string vardas : {"", "translate", "analyse", "lookup", "dict", "inflect", "coverage"}) {
+  for (std::string vardas :
+       {"", "translate", "analyse", "lookup", "dict", "inflect", "coverage", "forms"}) {
     const Rezultatas r = Paleisti(vardas + " --help");
     EXPECT_EQ(r.Busena, 0) << vardas;
     EXPECT_EQ(r.Isvestis.rfind("Usage: kervosta-cli " + vardas, 0), 0u) << vardas;
