@@ -2,6 +2,7 @@
 
 #include "analysis/grupavimo_taisykles.h"
 #include "core/cp1257.h"
+#include "morphology/iraso_formos.h"
 #include "morphology/kodai.h"
 #include "morphology/vardazodziu_formos.h"
 #include "morphology/veiksmazodziu_formos.h"
@@ -137,12 +138,14 @@ void ButiesTreciasisAsmuo(TZodis& z, int laikas, int asmuo) {
   else if (laikas == lkBusimasis) z.Liet = "bus"_lt;
 }
 
-// "ne" fuses with the present of "būti": nesu, nesi, nėra, nesame, nesate.
+// "ne" fuses with the present of "būti": nesu, nesi, nėra, nesame, nesate. A form of an entry
+// takes "ne" where the entry's forms take it (nesigailiu, tegul nedirba).
 std::string Neigti(const Aplinka& aplinka, const TZodis& z) {
   if (ButiesForma(aplinka, z)) {
     if (z.Liet == "yra"_lt) return std::string("nėra"_lt);
     if (z.Liet.starts_with("es")) return "n" + z.Liet;
   }
+  if (const ZodynoIrasas* irasas = Irasas(z)) return NeigiamaForma(*irasas, z.Liet);
   return "ne" + z.Liet;
 }
 
