@@ -62,18 +62,18 @@ bool PriesDalyviPagalbinis(const TSakinys& sakinys, int indeksas) {
   return false;
 }
 
-// The last candidate wins, with one exception: a verb written the same way in several forms
-// (come, run, put, read) matches its past participle last, and a participle with no "have" or
-// "be" before it cannot be the verb, so the entry's latest other form is taken instead.
-const TZodis& AutomatinisKandidatas(const TZodziuList& kandidatai, const TSakinys& sakinys,
-                                    int indeksas) {
-  const TZodis& paskutinis = kandidatai[kandidatai.Kiekis() - 1];
-  if (paskutinis.KalbosDalis != dVeiksmazodis || paskutinis.AnglForma != 4 ||
+// The index of the candidate automatic lookup takes. The last wins, with one exception: a verb
+// written the same way in several forms (come, run, put, read) matches its past participle
+// last, and a participle with no "have" or "be" before it cannot be the verb, so the entry's
+// latest other form is taken instead.
+int AutomatinisKandidatas(const TZodziuList& kandidatai, const TSakinys& sakinys, int indeksas) {
+  const int paskutinis = kandidatai.Kiekis() - 1;
+  const TZodis& zodis = kandidatai[paskutinis];
+  if (zodis.KalbosDalis != dVeiksmazodis || zodis.AnglForma != 4 ||
       PriesDalyviPagalbinis(sakinys, indeksas))
     return paskutinis;
-  for (int i = kandidatai.Kiekis() - 2; i >= 0; --i)
-    if (kandidatai[i].Irasas == paskutinis.Irasas && kandidatai[i].AnglForma != 4)
-      return kandidatai[i];
+  for (int i = paskutinis - 1; i >= 0; --i)
+    if (kandidatai[i].Irasas == zodis.Irasas && kandidatai[i].AnglForma != 4) return i;
   return paskutinis;
 }
 
@@ -82,20 +82,23 @@ void ImtiPaskutini(const TZodziuList& kandidatai, const TSakinys& sakinys, int i
   if (kandidatai.Kiekis() == 0)
     RodytiAngliska(zodis);
   else
-    PerimtiKandidata(AutomatinisKandidatas(kandidatai, sakinys, indeksas), zodis);
+    PerimtiKandidata(kandidatai[AutomatinisKandidatas(kandidatai, sakinys, indeksas)], zodis);
 }
 
 // Asks about a word with no candidate or several and applies the answer to the candidate list as
 // it is afterwards. An answer outside that list counts as no answer.
 void Klausti(Aplinka& aplinka, const TSakinys& sakinys, int indeksas, TZodis& zodis) {
-  const std::uint8_t rezimas =
-      aplinka.Variantai.Kiekis() == 0 ? rezNezinomas : rezDaugiaprasmis;
+  const TZodziuList& kandidatai = aplinka.Variantai.Zodziai;  // the answer may refill it
+  const bool nezinomas = kandidatai.Kiekis() == 0;
+  const std::uint8_t rezimas = nezinomas ? rezNezinomas : rezDaugiaprasmis;
+  const int numatytas =
+      nezinomas ? NeraPasirinkimo : AutomatinisKandidatas(kandidatai, sakinys, indeksas) + 1;
   const int pasirinktas =
       aplinka.Klausejas == nullptr
           ? NeraPasirinkimo
           : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(sakinys), std::string(zodis.Angl),
-                                       aplinka);
-  const TZodziuList& kandidatai = aplinka.Variantai.Zodziai;
+                                       numatytas, aplinka);
+  if (pasirinktas == AtsauktiVertima) throw VertimasAtsauktas();
   if (pasirinktas >= 1 && pasirinktas <= kandidatai.Kiekis())
     PerimtiKandidata(kandidatai[pasirinktas - 1], zodis);
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)

@@ -69,7 +69,14 @@ void TForm1::Versti(std::uint8_t automatinis) {
   aplinka_.AutomatinisVertimas = automatinis;
   const DokumentoEilutes anglu(*RichEdit1_->document());
   DokumentoPapildymas lietuviu(*RichEdit2_->document());
-  VerstiEilutes(aplinka_, anglu, lietuviu);
+  try {
+    VerstiEilutes(aplinka_, anglu, lietuviu);
+  } catch (const VertimasAtsauktas&) {
+    RasytiBusena(QStringLiteral("Vertimas atšauktas"));
+    return;
+  }
+  if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
+    RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
 }
 
 void TForm1::VerstiAutomatiskai() { Versti(1); }
