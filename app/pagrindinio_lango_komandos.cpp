@@ -1,7 +1,9 @@
 // The main window's document, translation and window commands.
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -20,14 +22,17 @@
 namespace kervosta {
 
 void TForm1::Naujas() {
-  komandos_.Naujas(AktyvusDokumentas());
+  if (!komandos_.Naujas(AktyvusDokumentas())) return;
   // Read-only belonged to the file that was open; a new document is for typing.
   Aktyvus()->setReadOnly(false);
+  if (anglaiAktyvus_) NaujaPora();
 }
 
 void TForm1::Atverti() {
   bool tikSkaitymui = false;
-  if (komandos_.Atverti(AktyvusDokumentas(), tikSkaitymui)) Aktyvus()->setReadOnly(tikSkaitymui);
+  if (!komandos_.Atverti(AktyvusDokumentas(), tikSkaitymui)) return;
+  Aktyvus()->setReadOnly(tikSkaitymui);
+  if (anglaiAktyvus_) NaujaPora();
 }
 
 void TForm1::Saugoti() { komandos_.Saugoti(AktyvusDokumentas()); }
@@ -41,6 +46,10 @@ void TForm1::Spausdinti(QPrinter& spausdintuvas) {
 
 void TForm1::SpausdintiSuDialogu() {
   QPrinter spausdintuvas(QPrinter::HighResolution);
+  // With no printer the dialog can only write a PDF: into the user's folder, not the program's.
+  if (QPrinterInfo::availablePrinterNames().isEmpty())
+    spausdintuvas.setOutputFileName(QDir(atmintis_.Katalogas()).filePath(
+        QFileInfo(AktyvusDokumentas().FailoVardas()).completeBaseName() + QStringLiteral(".pdf")));
   QPrintDialog dialogas(&spausdintuvas, this);
   if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
 }

@@ -173,6 +173,9 @@ void TForm1::SukurtiMeniu() {
   QMenu* failai = meniu("Failai", QStringLiteral("&Failai"));
   failai->addActions({veiksmas("Naujas"), veiksmas("Atverti"), veiksmas("Saugoti"), veiksmas("SaugotiKaip"),
                       veiksmas("Spausdinti")});
+  paskutiniai_ = failai->addMenu(QStringLiteral("Paskutiniai &failai"));
+  paskutiniai_->setObjectName(QStringLiteral("PaskutiniaiFailai"));
+  connect(paskutiniai_, &QMenu::aboutToShow, this, &TForm1::RodytiPaskutinius);
   failai->addSeparator();
   QMenu* importuoti = failai->addMenu(QStringLiteral("&Importuoti..."));
   importuoti->setObjectName(QStringLiteral("Importuoti"));

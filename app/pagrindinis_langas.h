@@ -16,6 +16,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPrinter;
 class QSpinBox;
 class QTextCharFormat;
@@ -51,6 +52,8 @@ class TForm1 : public QMainWindow {
   bool IeskotiToliau(const QString& tekstas);
   // Dropped files: only the first is taken, into the active editor, after asking to save.
   void PriimtiFailus(const QList<QUrl>& failai);
+  // A file of the recent files' menu, into the active editor after asking to save.
+  void AtvertiPaskutini(const QString& kelias);
 
   // Commands of the menus and toolbars.
   void Naujas();
@@ -91,6 +94,10 @@ class TForm1 : public QMainWindow {
   Dokumentas& AktyvusDokumentas() { return anglaiAktyvus_ ? *anglu_ : *lietuviu_; }
   void Aktyvuoti(QTextEdit* redaktorius);
   void Atnaujinta(const Dokumentas& dokumentas);
+  // After the English editor got another text: the Lithuanian text is no longer the one its
+  // file holds the translation of, so it is saved only under a name chosen for it.
+  void NaujaPora();
+  void RodytiPaskutinius();
   // "%s - %s": the English document's file name and the program's name.
   void RodytiAntraste();
   void RasytiBusena(const QString& tekstas);
@@ -114,6 +121,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Dialogai> saviDialogai_;
   Dialogai* dialogai_;
   QString programosKatalogas_;
+  Atmintis atmintis_;
   DokumentuKomandos komandos_;
   DialogoKlausejas klausejas_;
   QString komandinesEilutesFailas_;
@@ -138,6 +146,7 @@ class TForm1 : public QMainWindow {
   QAction* desine_ = nullptr;
   QAction* spalva_ = nullptr;
   PaieskosDialogas* paieska_ = nullptr;
+  QMenu* paskutiniai_ = nullptr;
 };
 
 }  // namespace kervosta
