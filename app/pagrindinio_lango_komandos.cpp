@@ -54,13 +54,22 @@ void TForm1::SpausdintiSuDialogu() {
   if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
 }
 
-bool TForm1::IeskotiToliau(const QString& tekstas) {
+PaieskosRezultatas TForm1::IeskotiToliau(const QString& tekstas) {
   QTextEdit* redaktorius = Aktyvus();
-  const QTextCursor radinys = RastiToliau(*redaktorius->document(), redaktorius->textCursor(), tekstas);
-  if (radinys.isNull()) return false;
-  redaktorius->setFocus();
-  redaktorius->setTextCursor(radinys);
-  return true;
+  bool nuoPradzios = false;
+  const QTextCursor radinys =
+      RastiToliau(*redaktorius->document(), redaktorius->textCursor(), tekstas, nuoPradzios);
+  const PaieskosRezultatas rezultatas = radinys.isNull() ? PaieskosRezultatas::Nerasta
+                                        : nuoPradzios    ? PaieskosRezultatas::RastaNuoPradzios
+                                                         : PaieskosRezultatas::Rasta;
+  if (!radinys.isNull()) {
+    redaktorius->setFocus();
+    redaktorius->setTextCursor(radinys);
+  }
+  // After the caret position that selecting the hit wrote.
+  if (rezultatas != PaieskosRezultatas::Rasta) RasytiBusena(PaieskosPranesimas(rezultatas));
+  if (paieska_) paieska_->RodytiRezultata(rezultatas);
+  return rezultatas;
 }
 
 void TForm1::Paieska() {

@@ -236,7 +236,6 @@ void TForm1::showEvent(QShowEvent* ivykis) {
   if (parodytas_) return;
   parodytas_ = true;
   setAcceptDrops(true);
-  RasytiBusena(QStringLiteral("Keistas"));
   RichEdit1_->setFocus();
   Aktyvuoti(RichEdit1_);
   if (!komandinesEilutesFailas_.isEmpty() && QFileInfo(komandinesEilutesFailas_).isFile() &&

@@ -10,6 +10,7 @@
 #include "app/dokumentas.h"
 #include "app/dokumentu_komandos.h"
 #include "app/koregavimo_dialogas.h"
+#include "app/paieskos_dialogas.h"
 #include "translation/taisykles.h"
 
 class QAction;
@@ -24,8 +25,6 @@ class QTextEdit;
 class QUrl;
 
 namespace kervosta {
-
-class PaieskosDialogas;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -48,8 +47,9 @@ class TForm1 : public QMainWindow {
 
   // Prints the active editor, with its file name as the job's title.
   void Spausdinti(QPrinter& spausdintuvas);
-  // Selects the next case-sensitive hit after the active editor's selection; false on a miss.
-  bool IeskotiToliau(const QString& tekstas);
+  // Selects the next case-sensitive hit after the active editor's selection, from the start
+  // again after the end, and says so in the status line and the find dialog.
+  PaieskosRezultatas IeskotiToliau(const QString& tekstas);
   // Dropped files: only the first is taken, into the active editor, after asking to save.
   void PriimtiFailus(const QList<QUrl>& failai);
   // A file of the recent files' menu, into the active editor after asking to save.
