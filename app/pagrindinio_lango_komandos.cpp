@@ -17,6 +17,7 @@
 #include "app/zodyno_narsykle.h"
 #include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
+#include "translation/eiluciu_sarasai.h"
 #include "translation/vertimas.h"
 
 namespace kervosta {
@@ -100,6 +101,25 @@ void TForm1::Versti(std::uint8_t automatinis) {
 void TForm1::VerstiAutomatiskai() { Versti(1); }
 
 void TForm1::VerstiSuKoregavimu() { Versti(0); }
+
+void TForm1::VerstiPazymeta() {
+  auto [nuo, iki] = PazymetosEilutes(Aktyvus()->textCursor());
+  const DokumentoEilutes anglu(*RichEdit1_->document());
+  iki = std::min(iki, anglu.EiluciuSk() - 1);
+  if (nuo > iki) return;
+  EiluciuSarasas pazymetos;
+  for (int i = nuo; i <= iki; ++i) pazymetos.Eilutes.push_back(anglu.Eilute(i));
+  aplinka_.AutomatinisVertimas = 1;
+  EiluciuKaupiklis vertimas;
+  VerstiEilutes(aplinka_, pazymetos, vertimas);
+  // The text after the last sentence of the selection is the rest of its last line.
+  std::vector<std::string>& eilutes = vertimas.Eilutes;
+  if (eilutes.size() > pazymetos.Eilutes.size()) {
+    eilutes[eilutes.size() - 2] += eilutes.back();
+    eilutes.pop_back();
+  }
+  KeistiEilutes(*RichEdit2_->document(), nuo, eilutes);
+}
 
 void TForm1::Pabaiga() {
   ZodynuRinkinys& zodynai = aplinka_.Zodynai;

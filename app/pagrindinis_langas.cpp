@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/apie_langas.h"
+#include "app/eiluciu_pora.h"
 #include "app/programa.h"
 #include "app/qt_dialogai.h"
 #include "app/zodynu_failai.h"
@@ -113,6 +114,8 @@ void TForm1::SukurtiRedaktorius() {
   RichEdit2_->setObjectName(QStringLiteral("RichEdit2"));
   anglu_ = std::make_unique<Dokumentas>(*RichEdit1_->document());
   lietuviu_ = std::make_unique<Dokumentas>(*RichEdit2_->document());
+  pora_ = new EiluciuPora(*RichEdit1_, *RichEdit2_, this);
+  pora_->SinchroniskaiSlinkti(atmintis_.SinchroninisSlinkimas());
 
   auto* skirtukas = new QSplitter(Qt::Vertical, this);
   skirtukas->setObjectName(QStringLiteral("Splitter1"));

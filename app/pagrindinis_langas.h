@@ -26,6 +26,8 @@ class QUrl;
 
 namespace kervosta {
 
+class EiluciuPora;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
@@ -44,6 +46,7 @@ class TForm1 : public QMainWindow {
   Dokumentas& LietuviuDokumentas() { return *lietuviu_; }
   bool AnglaiAktyvus() const { return anglaiAktyvus_; }
   QString BusenosTekstas() const;
+  EiluciuPora& Pora() { return *pora_; }
 
   // Prints the active editor, with its file name as the job's title.
   void Spausdinti(QPrinter& spausdintuvas);
@@ -64,6 +67,9 @@ class TForm1 : public QMainWindow {
   void Pabaiga();
   void VerstiAutomatiskai();
   void VerstiSuKoregavimu();
+  // Translates automatically the English lines of the active editor's selection (or the caret's
+  // line) into the same lines of the Lithuanian editor; the other lines stay.
+  void VerstiPazymeta();
   void Spalva();
   void Sriftas();
   void Paieska();
@@ -147,6 +153,7 @@ class TForm1 : public QMainWindow {
   QAction* spalva_ = nullptr;
   PaieskosDialogas* paieska_ = nullptr;
   QMenu* paskutiniai_ = nullptr;
+  EiluciuPora* pora_ = nullptr;
 };
 
 }  // namespace kervosta
