@@ -10,11 +10,19 @@
 
 namespace kervosta {
 
+// How the translation addresses the reader: "jūs" (polite, also the plural) or "tu".
+enum class KreipinioForma : std::uint8_t { Jus, Tu };
+
 struct Aplinka {
   ZodynuRinkinys Zodynai;
+  ZodynoSarasas Vardai;                  // names met in this run that the dictionaries lack
   TSakinys Variantai;                    // candidates of the latest lookup
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction
   std::uint8_t GramatineAnalize = 1;     // syntactic grouping on
+  // Automatic lookup tells the parts of speech of a word apart by the words around it; off, the
+  // last candidate wins.
+  bool KontekstoTaisykle = true;
+  KreipinioForma Kreipinys = KreipinioForma::Jus;
   KoregavimoKlausejas* Klausejas = nullptr;  // asked during translation with correction
 };
 

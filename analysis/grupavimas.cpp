@@ -1,5 +1,6 @@
 #include "analysis/grupavimas.h"
 
+#include "analysis/grupavimo_taisykles.h"
 #include "analysis/grupavimo_zingsniai.h"
 #include "analysis/veiksmazodziu_grupes.h"
 
@@ -26,12 +27,31 @@ std::uint8_t TipasPagalDali(std::uint8_t dalis) {
   }
 }
 
+bool LaikoPradzia(const TZodis& z) {
+  return z.Angl == "every" || z.Angl == "each" || z.Angl == "next" || z.Angl == "last";
+}
+
+bool PriesArtikeli(const TZodis& z) {
+  return z.Angl == "such" || z.Angl == "what" || z.Angl == "quite" || z.Angl == "half";
+}
+
 // How many of the words from `j` on continue a group of the type: 0 ends the group; 2 when a
 // linking adverb or conjunction is taken together with the word after it.
 int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
   switch (tipas) {
     case gtDaikt:
-      if (s.VardazodinisZodis(j)) return 1;
+      // A noun ends its phrase: what follows it, but another noun, starts the next one ("the sea
+      // last summer", "ten years old"). An owner in the genitive ("Tom's new car") goes on.
+      if (s.DalisYra(j - 1, dDaiktavardis) && s.Zodziai[j - 1].Linksnis != 1 &&
+          !s.DalisYra(j, dDaiktavardis))
+        return 0;
+      // "open every day", "twenty next month": these words start a time phrase of their own.
+      if (s.Yra(j) && LaikoPradzia(s.Zodziai[j])) return 0;
+      // "such a big dog", "what a day": the article goes on with the word before it.
+      if (s.DalisYra(j, dDeterminantas) && s.Yra(j - 1) && PriesArtikeli(s.Zodziai[j - 1]))
+        return 1;
+      // A numeral goes on with the group too: "on the third table" is one phrase.
+      if (s.VardazodinisZodis(j) || s.DalisYra(j, dSkaitvardis)) return 1;
       if ((s.DalisYra(j, dPrieveiksmis) || s.DalisYra(j, dJungtukas)) && s.VardazodinisZodis(j + 1))
         return 2;
       return 0;
@@ -64,6 +84,19 @@ void PridetiZodi(SGrupe& grupe, TZodis* zodis) {
   if (zodis->KalbosDalis == dVeiksmazodis && zodis->Veikiamoji == 0) grupe.Aktyvi = 0;
 }
 
+// The steps that need the roles and cases settled.
+void PoVaidmenu(SGList& grupes) {
+  BeasmeniaiSakiniai(grupes);
+  SujungtosGrupes(grupes);
+  KiekiaiValdo(grupes);
+  SavoIvardziai(grupes);
+  KasLinksniuojamas(grupes);
+}
+
+std::uint8_t AntrasisAsmuo(const Aplinka& aplinka) {
+  return aplinka.Kreipinys == KreipinioForma::Tu ? 2 : 5;
+}
+
 void KurtiTiksla(SGList& grupes, TSakinys& vertinys) {
   vertinys.Zodziai.Isvalyti();
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g)
@@ -94,12 +127,15 @@ void AnalizuotiSakini(const Aplinka& aplinka, TSakinys& saltinis, TSakinys& vert
   AnalizuotiVeiksmazodzius(saltinis);
   SudarytiGrupes(saltinis, grupes);
   if (aplinka.GramatineAnalize) {
-    ApdorotiPradiniVeiksmazodi(grupes);
+    ApdorotiPradiniVeiksmazodi(grupes, AntrasisAsmuo(aplinka));
+    LaikoAplinkybes(grupes, aplinka.Zodynai);
+    ReikiaIrNe(grupes);
     PrielinksniaiValdo(grupes);
     VeiksmazodziaiPerduodaLinksni(grupes);
     NustatytiVaidmenis(grupes, aplinka.Zodynai);
     DerintiDaiktavardziuGrupes(grupes);
     PrieveiksmiaiValdo(grupes);
+    PoVaidmenu(grupes);
   }
   KurtiTiksla(grupes, vertinys);
 }
@@ -111,12 +147,15 @@ void AnalizuotiSakiniLangui(const Aplinka& aplinka, TSakinys& saltinis, TSakinys
   grupes = SGList{};
   AnalizuotiVeiksmazodzius(saltinis);
   SudarytiGrupes(saltinis, grupes);
-  ApdorotiPradiniVeiksmazodi(grupes);
+  ApdorotiPradiniVeiksmazodi(grupes, AntrasisAsmuo(aplinka));
+  LaikoAplinkybes(grupes, aplinka.Zodynai);
+  ReikiaIrNe(grupes);
   PrielinksniaiValdo(grupes);
   DerintiDaiktavardziuGrupes(grupes);
   NustatytiVaidmenis(grupes, aplinka.Zodynai);
   VeiksmazodziaiPerduodaLinksni(grupes);
   PrieveiksmiaiValdo(grupes);
+  PoVaidmenu(grupes);
   KurtiTiksla(grupes, vertinys);
 }
 

@@ -35,11 +35,12 @@ class KoregavimoKlausejas {
   // Shows the candidates of `aplinka.Variantai` for the word (`rezimas` is the dialog mode,
   // `DialogoRezimas`; `zodis` the English word, which is also the word a new entry starts from,
   // `NaujasZodis`) and returns the chosen one, 1-based, or 0 for none (`PasirinktasVariantas`).
-  // `numatytas` is the candidate automatic lookup takes, 1-based (0 for an unknown word): the
-  // one to offer when the user just goes on. With none, an unknown word keeps its English text
-  // and an ambiguous word takes that candidate; `PaliktiAngliska` keeps the English text in
-  // both modes; `AtsauktiVertima` stops the run. An answer may add a user-dictionary entry and
-  // refill `aplinka.Variantai` before choosing, and may switch correction off by setting
+  // `numatytas` is the candidate automatic lookup takes, 1-based: the one to offer when the user
+  // just goes on; 0 when it takes none of them (an unknown word, a name read from the context).
+  // With none, an unknown word keeps its English text and an ambiguous word takes what
+  // automatic lookup takes; `PaliktiAngliska` keeps the English text in both modes;
+  // `AtsauktiVertima` stops the run. An answer may add a user-dictionary entry and refill
+  // `aplinka.Variantai` before choosing, and may switch correction off by setting
   // `aplinka.AutomatinisVertimas` to 1.
   virtual int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
                       const std::string& zodis, int numatytas, Aplinka& aplinka) = 0;

@@ -1,7 +1,13 @@
 #include "analysis/sakinio_paieska.h"
 
+#include <vector>
+
+#include "analysis/frazes.h"
+#include "analysis/kandidatu_parinkimas.h"
 #include "analysis/koregavimas.h"
 #include "analysis/segment_isvedimas.h"
+#include "analysis/segment_sutrumpinimai.h"
+#include "analysis/vardai.h"
 #include "analysis/zodzio_paieska.h"
 
 namespace kervosta {
@@ -29,93 +35,181 @@ void PerimtiPozymius(const TZodis& is, TZodis& i) {
   i.Irasas = is.Irasas;
 }
 
+// The month "May", not the modal: written with a capital inside a sentence, or after "in",
+// "of", a number or "every" ("in may").
+bool MenuoMay(const TSakinys& s, int i) {
+  if (!s.ZodisYra(i, "may")) return false;
+  if (s.Zodziai[i].Tikrinis == 1 && !SakinioPradzia(s, i)) return true;
+  return s.DalisYra(i - 1, dPrielinksnis) || s.DalisYra(i - 1, dSkaitvardis) ||
+         s.DalisYra(i - 1, dDeterminantas);
+}
+
 // Punctuation and built-in words need no dictionary; returns whether the word is settled.
-bool SurastiBeZodyno(const ZodynuRinkinys& zodynai, TZodis& zodis) {
+bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i) {
+  TZodis& zodis = s.Zodziai[i];
   if (zodis.KalbosDalis == dSkyriklis) return true;
+  if (MenuoMay(s, i)) return false;
   TZodis vidinis;
   vidinis.Angl = zodis.Angl;
   vidinis.KalbosDalis = zodis.KalbosDalis;
   vidinis.Liet = zodis.Liet;
-  if (!AtpazintiVidini(zodynai, zodis.Angl, vidinis)) return false;
+  if (!AtpazintiVidini(aplinka.Zodynai, zodis.Angl, vidinis, aplinka.Kreipinys)) return false;
   PerimtiPozymius(vidinis, zodis);
-  // English writes "I" with a capital wherever it stands; "aš" takes one only where the
-  // sentence starts, and rendering capitalises the first word anyway.
-  if (zodis.Angl == "i") zodis.Tikrinis = 0;
+  // English writes "I" with a capital wherever it stands; "aš" takes one only where a sentence
+  // starts, and rendering capitalises the line's first word anyway.
+  if (zodis.Angl == "i" && !SakinioPradzia(s, i)) zodis.Tikrinis = 0;
   return true;
 }
 
 void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 
-// Whether a form of "have" or "be" stands before the word, adverbs and "not" aside: only then
-// can an English past participle be the verb.
-bool PriesDalyviPagalbinis(const TSakinys& sakinys, int indeksas) {
-  static constexpr std::string_view pagalbiniai[] = {
-      "have", "has", "had", "having", "hadn't", "be", "am", "is", "are", "was", "were",
-      "wasn't", "weren't", "been", "being"};
-  for (int i = indeksas - 1; i >= 0; --i) {
-    const TZodis& z = sakinys.Zodziai[i];
-    if (z.KalbosDalis == dPrieveiksmis || z.Angl == "not") continue;
-    for (std::string_view p : pagalbiniai)
-      if (z.Angl == p) return true;
+constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
+
+// The candidates of every word, looked up once: the words after the current one tell its part
+// of speech, and each list becomes `aplinka.Variantai` when its word's turn comes.
+class SakinioKandidatai {
+ public:
+  SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
+    sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
+    ieskota_.assign(static_cast<std::size_t>(s.Kiekis()), false);
+  }
+
+  // Fills `aplinka.Variantai` with the candidates of word i; false when the word is settled
+  // without the dictionary.
+  bool Ieskoti(int i) {
+    aplinka_.Variantai.Zodziai.Isvalyti();
+    if (SurastiBeZodyno(aplinka_, s_, i)) return false;
+    aplinka_.Variantai.Zodziai = std::move(Sarasas(i));
+    return true;
+  }
+
+  // Whether the word after `i` may be a noun of time ("last week").
+  bool KitasLaikas(int i) {
+    if (!s_.Yra(i + 1) || s_.Zodziai[i + 1].KalbosDalis == dSkyriklis) return false;
+    const TZodziuList& kandidatai = Sarasas(i + 1);
+    for (int c = 0; c < kandidatai.Kiekis(); ++c)
+      if (kandidatai[c].Irasas && kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas &&
+          kandidatai[c].KalbosDalis == dDaiktavardis)
+        return true;
     return false;
   }
-  return false;
+
+  // The parts of speech the word after `i` may take.
+  std::uint32_t KitoDalys(int i) {
+    const int k = i + 1;
+    if (!s_.Yra(k)) return 0;
+    const TZodis& kitas = s_.Zodziai[k];
+    if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
+    TZodis vidinis;
+    if (!MenuoMay(s_, k) && AtpazintiVidini(aplinka_.Zodynai, kitas.Angl, vidinis))
+      return DaliesBitas(vidinis.KalbosDalis);
+    const TZodziuList& kandidatai = Sarasas(k);
+    std::uint32_t dalys = 0;
+    for (int c = 0; c < kandidatai.Kiekis(); ++c) dalys |= DaliesBitas(kandidatai[c].KalbosDalis);
+    if (dalys == 0 && kitas.Tikrinis == 1) dalys = DaliesBitas(dDaiktavardis);  // a name
+    return dalys;
+  }
+
+ private:
+  // A British spelling the dictionary lacks is looked up in its American spelling; the
+  // candidates keep the English word as written.
+  TZodziuList& Sarasas(int i) {
+    const auto j = static_cast<std::size_t>(i);
+    TZodziuList& sarasas = sarasai_[j];
+    if (ieskota_[j]) return sarasas;
+    ieskota_[j] = true;
+    const std::string& angl = s_.Zodziai[i].Angl;
+    IeskotiZodyne(aplinka_.Zodynai, angl, sarasas);
+    for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
+      if (sarasas.Kiekis() > 0) break;
+      IeskotiZodyne(aplinka_.Zodynai, variantas, sarasas);
+    }
+    for (int c = 0; c < sarasas.Kiekis(); ++c) sarasas[c].Angl = angl;
+    return sarasas;
+  }
+
+  Aplinka& aplinka_;
+  TSakinys& s_;
+  std::vector<TZodziuList> sarasai_;
+  std::vector<bool> ieskota_;
+};
+
+// A name: a word the dictionaries lack written with a capital, or any word after a title or
+// right after such a name ("Mr Green", "John Green"), read by context.
+bool Vardas(const Aplinka& aplinka, const TSakinys& s, int i) {
+  const TZodis& zodis = s.Zodziai[i];
+  if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
+  if (aplinka.Variantai.Kiekis() == 0) return true;
+  if (!aplinka.KontekstoTaisykle || SakinioPradzia(s, i)) return false;
+  const bool poVardo = s.DalisYra(i - 1, dDaiktavardis) && s.Zodziai[i - 1].Irasas &&
+                       s.Zodziai[i - 1].Irasas->Duomenys.Pozymis() == 1 &&
+                       s.Zodziai[i - 1].Tikrinis == 1 && !SakinioPradzia(s, i - 1);
+  return PoTitulo(s, i) || poVardo;
 }
 
-// The index of the candidate automatic lookup takes. The last wins, with one exception: a verb
-// written the same way in several forms (come, run, put, read) matches its past participle
-// last, and a participle with no "have" or "be" before it cannot be the verb, so the entry's
-// latest other form is taken instead.
-int AutomatinisKandidatas(const TZodziuList& kandidatai, const TSakinys& sakinys, int indeksas) {
-  const int paskutinis = kandidatai.Kiekis() - 1;
-  const TZodis& zodis = kandidatai[paskutinis];
-  if (zodis.KalbosDalis != dVeiksmazodis || zodis.AnglForma != 4 ||
-      PriesDalyviPagalbinis(sakinys, indeksas))
-    return paskutinis;
-  for (int i = paskutinis - 1; i >= 0; --i)
-    if (kandidatai[i].Irasas == zodis.Irasas && kandidatai[i].AnglForma != 4) return i;
-  return paskutinis;
+// The candidate of the list that automatic lookup takes for word i; the list is not empty.
+const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
+                                    const TSakinys& s, int i) {
+  const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
+                              aplinka.KontekstoTaisykle};
+  return ParinktiKandidata(aplinka.Variantai.Zodziai, k);
 }
 
-void ImtiPaskutini(const TZodziuList& kandidatai, const TSakinys& sakinys, int indeksas,
-                   TZodis& zodis) {
-  if (kandidatai.Kiekis() == 0)
+bool Skaitmenys(std::string_view angl) {
+  return !angl.empty() && angl.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
+  TZodis& zodis = s.Zodziai[i];
+  if (Vardas(aplinka, s, i)) {
+    PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
+  } else if (aplinka.Variantai.Kiekis() == 0) {
     RodytiAngliska(zodis);
-  else
-    PerimtiKandidata(kandidatai[AutomatinisKandidatas(kandidatai, sakinys, indeksas)], zodis);
+    // "300 pages": a number the dictionary has no entry for is a numeral all the same.
+    if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
+  } else {
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, s, i), zodis);
+  }
+}
+
+// The candidate automatic lookup would take, 1-based, for the question to offer; 0 when it takes
+// none of the list (an unknown word, or a name read from the context).
+int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TSakinys& s, int i) {
+  const TZodziuList& variantai = aplinka.Variantai.Zodziai;
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, s, i)) return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, s, i);
+  for (int c = 0; c < variantai.Kiekis(); ++c)
+    if (&variantai[c] == &parinktas) return c + 1;
+  return NeraPasirinkimo;
 }
 
 // Asks about a word with no candidate or several and applies the answer to the candidate list as
 // it is afterwards. An answer outside that list counts as no answer.
-void Klausti(Aplinka& aplinka, const TSakinys& sakinys, int indeksas, TZodis& zodis) {
-  const TZodziuList& kandidatai = aplinka.Variantai.Zodziai;  // the answer may refill it
-  const bool nezinomas = kandidatai.Kiekis() == 0;
-  const std::uint8_t rezimas = nezinomas ? rezNezinomas : rezDaugiaprasmis;
-  const int numatytas =
-      nezinomas ? NeraPasirinkimo : AutomatinisKandidatas(kandidatai, sakinys, indeksas) + 1;
+void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
+  TZodis& zodis = s.Zodziai[i];
+  const TZodziuList& variantai = aplinka.Variantai.Zodziai;  // the answer may refill it
+  const std::uint8_t rezimas = variantai.Kiekis() == 0 ? rezNezinomas : rezDaugiaprasmis;
   const int pasirinktas =
       aplinka.Klausejas == nullptr
           ? NeraPasirinkimo
-          : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(sakinys), std::string(zodis.Angl),
-                                       numatytas, aplinka);
+          : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(s), std::string(zodis.Angl),
+                                       AutomatinisNumeris(aplinka, kandidatai, s, i), aplinka);
   if (pasirinktas == AtsauktiVertima) throw VertimasAtsauktas();
-  if (pasirinktas >= 1 && pasirinktas <= kandidatai.Kiekis())
-    PerimtiKandidata(kandidatai[pasirinktas - 1], zodis);
+  if (pasirinktas >= 1 && pasirinktas <= variantai.Kiekis())
+    PerimtiKandidata(variantai[pasirinktas - 1], zodis);
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)
     RodytiAngliska(zodis);
   else
-    ImtiPaskutini(kandidatai, sakinys, indeksas, zodis);
+    ImtiAutomatiskai(aplinka, kandidatai, s, i);
 }
 
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
-  for (int i = 0; i < saltinis.Kiekis(); ++i) {
-    TZodis& zodis = saltinis.Zodziai[i];
-    aplinka.Variantai.Zodziai.Isvalyti();
-    if (SurastiBeZodyno(aplinka.Zodynai, zodis)) continue;
-    IeskotiZodyne(aplinka, zodis.Angl);
-    sprendimas(zodis, i);
-  }
+  SakinioKandidatai kandidatai(aplinka, saltinis);
+  for (int i = 0; i < saltinis.Kiekis(); ++i)
+    if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
+  IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
+  SutvarkytiFrazes(aplinka, saltinis);
 }
 
 }  // namespace
@@ -123,20 +217,22 @@ void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendima
 void PerimtiKandidata(const TZodis& kandidatas, TZodis& zodis) {
   PerimtiPozymius(kandidatas, zodis);
   if (kandidatas.Tikrinis == 1) zodis.Tikrinis = 1;
+  // English capitalises the names of days and months; Lithuanian does not.
+  if (kandidatas.Irasas && MazojiRaideLietuviskai(kandidatas.Irasas->Duomenys)) zodis.Tikrinis = 0;
 }
 
 void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](TZodis& zodis, int i) {
-    ImtiPaskutini(aplinka.Variantai.Zodziai, saltinis, i, zodis);
+  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
+    ImtiAutomatiskai(aplinka, kandidatai, saltinis, i);
   });
 }
 
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](TZodis& zodis, int i) {
+  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
     if (aplinka.Variantai.Kiekis() == 1)
-      PerimtiKandidata(aplinka.Variantai.Zodziai[0], zodis);
+      PerimtiKandidata(aplinka.Variantai.Zodziai[0], saltinis.Zodziai[i]);
     else
-      Klausti(aplinka, saltinis, i, zodis);
+      Klausti(aplinka, kandidatai, saltinis, i);
   });
 }
 

@@ -11,9 +11,12 @@
 
 namespace kervosta {
 
-// Punctuation keeps what the tokeniser gave it. A built-in word is taken as recognised. Otherwise
-// the last dictionary candidate wins (main dictionary first, each list from head to tail); a word
-// without candidates shows its English text.
+// Punctuation keeps what the tokeniser gave it. A built-in word is taken as recognised ("May"
+// inside a sentence, or after "in", a number or "every", is the month instead). Otherwise the
+// candidate that the context calls for, or else the last (main dictionary first, each list from
+// head to tail), is taken. A word without candidates written with a capital is a name; any other
+// shows its English text. With the context rule on, a word after a title or a name is a name too.
+// The contractions' marks are settled at the end.
 void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis);
 
 // As automatic lookup, except that a word with no candidate or several is asked about. An answer

@@ -23,8 +23,8 @@ bool PrasidedaSakinioPabaiga(const std::string& tekstas) {
   return !tekstas.empty() && (tekstas[0] == '!' || tekstas[0] == '.' || tekstas[0] == '?');
 }
 
-bool AtidarantisSkliaustas(const std::string& tekstas) {
-  return tekstas == "(" || tekstas == "[" || tekstas == "{";
+bool Skliaustas(const std::string& tekstas, std::string_view kurie) {
+  return tekstas.size() == 1 && kurie.find(tekstas[0]) != std::string_view::npos;
 }
 
 }  // namespace
@@ -38,27 +38,35 @@ std::string DidziojiRaide(std::string_view tekstas) {
 std::string IsvestiSakiniTekstu(const TSakinys& vertimas) {
   std::string rezultatas;
   int pirmas = 0;  // the first word with text starts the line and takes a capital
-  bool poSkliausto = false;  // the last text was an opening bracket
+  bool poAtidarancio = false;  // the last text opened a bracket or a quotation
+  bool kabutesAtviros = false;
   for (int j = 0; j < vertimas.Kiekis(); ++j) {
     const TZodis& zodis = vertimas.Zodziai[j];
     const bool skyriklis = zodis.KalbosDalis == dSkyriklis;
-    const bool skliaustas = skyriklis && AtidarantisSkliaustas(zodis.Liet);
-    if (j == pirmas) {
-      if (zodis.Liet.empty())
-        ++pirmas;
-      else
-        rezultatas += DidziojiRaide(zodis.Liet);
-      poSkliausto = skliaustas;
-      continue;
-    }
-    if (!zodis.Liet.empty()) {
+    // Quotation marks take turns: the first opens, the second closes.
+    const bool kabutes = skyriklis && zodis.Liet == "\"";
+    if (kabutes) kabutesAtviros = !kabutesAtviros;
+    const bool atidarantis =
+        skyriklis && (Skliaustas(zodis.Liet, "([{") || (kabutes && kabutesAtviros));
+    const bool uzdarantis =
+        skyriklis && (Skliaustas(zodis.Liet, ")]}") || (kabutes && !kabutesAtviros));
+    if (zodis.Liet.empty()) {
+      if (j == pirmas) ++pirmas;
+    } else if (j == pirmas) {
+      rezultatas += DidziojiRaide(zodis.Liet);
+      // '"Aš matau," jis sakė': the word after an opening mark still starts the sentence.
+      if (atidarantis) ++pirmas;
+    } else if (uzdarantis && rezultatas.ends_with(' ')) {
+      // A closing mark after a sentence ender ("Kur?" ") goes before the ender's space.
+      rezultatas.insert(rezultatas.size() - 1, zodis.Liet);
+    } else {
       // The space that follows a sentence ender already separates it from the next word; an
-      // opening bracket takes its space before it, not after it, as in "žodis (kitas)".
-      if ((!skyriklis || skliaustas) && !poSkliausto && !rezultatas.ends_with(' '))
+      // opening mark takes its space before it, not after it, as in "žodis (kitas)".
+      if ((!skyriklis || atidarantis) && !poAtidarancio && !rezultatas.ends_with(' '))
         rezultatas += ' ';
       rezultatas += zodis.Tikrinis == 1 ? DidziojiRaide(zodis.Liet) : zodis.Liet;
-      poSkliausto = skliaustas;
     }
+    if (!zodis.Liet.empty()) poAtidarancio = atidarantis;
     if (skyriklis && PrasidedaSakinioPabaiga(zodis.Liet)) rezultatas += ' ';
   }
   return rezultatas;

@@ -3,69 +3,85 @@
 #include <array>
 #include <string_view>
 
-#include "core/cp1257.h"
+#include "analysis/zodzio_paieska.h"
 
 namespace kervosta {
 
 namespace {
 
-using namespace literals;
-
-// The fields of one word of an expansion. A word with empty `Liet` carries only its English
-// text and is left for the dictionary lookup to fill.
-struct SutrumpinimoZodis {
-  std::string_view Angl;
-  std::string_view Liet;
-  std::uint8_t KalbosDalis = dNezinoma;
-  std::uint8_t Skaicius = 0;
-  std::uint8_t Asmuo = 3;
-  std::uint8_t Gimine = 0;
-};
-
 struct Sutrumpinimas {
   std::string_view Tekstas;
-  SutrumpinimoZodis Pirmas;
-  SutrumpinimoZodis Antras;
+  std::string_view Pirmas;
+  std::string_view Antras;
 };
 
-constexpr SutrumpinimoZodis As{"i", "aš"_lt, dAsmVardininkas, 0, 1, 0};
-constexpr SutrumpinimoZodis Jis{"he", "jis"_lt, dAsmVardininkas, 0, 3, 1};
-constexpr SutrumpinimoZodis Mes{"we", "mes"_lt, dAsmVardininkas, 1, 4, 0};
-constexpr SutrumpinimoZodis Esu{"am", "esu"_lt, dVeiksmazodis, 0, 1, 0};
-constexpr SutrumpinimoZodis Yra{"is", "yra"_lt, dVeiksmazodis, 0, 3, 0};
-constexpr SutrumpinimoZodis Esame{"are", "esame"_lt, dVeiksmazodis, 0, 4, 0};
-constexpr SutrumpinimoZodis DaugYra{"are", "yra"_lt, dVeiksmazodis, 1, 3, 0};
-constexpr SutrumpinimoZodis Ne{"not", "ne"_lt, dPagalbinis, 0, 3, 0};
-constexpr SutrumpinimoZodis DaugNe{"not", "ne"_lt, dPagalbinis, 1, 3, 0};
-constexpr SutrumpinimoZodis Have{"have", {}};
-constexpr SutrumpinimoZodis Has{"has", {}};
-
-// Applied in this order.
-constexpr std::array<Sutrumpinimas, 8> Sutrumpinimai{{
-    {"i'm", As, Esu},
-    {"i've", As, Have},
-    {"hasn't", Has, Ne},
-    {"haven't", Have, Ne},
-    {"he's", Jis, Yra},
-    {"we're", Mes, Esame},
-    {"isn't", Yra, Ne},
-    {"aren't", DaugYra, DaugNe},
+// Contractions whose first word is not the text before the apostrophe.
+constexpr std::array<Sutrumpinimas, 5> Zodziai{{
+    {"can't", "can", "not"},
+    {"cannot", "can", "not"},
+    {"won't", "will", "not"},
+    {"shan't", "shall", "not"},
+    {"ain't", "is", "not"},
 }};
 
-TZodis NaujasZodis(const SutrumpinimoZodis& apibrezimas) {
-  TZodis zodis;
-  zodis.Angl = apibrezimas.Angl;
-  if (apibrezimas.Liet.empty()) return zodis;
-  zodis.Vidinis = 1;
-  zodis.Liet = apibrezimas.Liet;
-  zodis.Liet2 = apibrezimas.Liet;
-  zodis.KalbosDalis = apibrezimas.KalbosDalis;
-  zodis.Laikas = 2;
-  zodis.Skaicius = apibrezimas.Skaicius;
-  zodis.Asmuo = apibrezimas.Asmuo;
-  zodis.Linksnis = 0;
-  zodis.Gimine = apibrezimas.Gimine;
-  return zodis;
+// Endings that part a word in two; "'s" and "'d" become marks that the lookup settles.
+constexpr std::array<Sutrumpinimas, 7> Galunes{{
+    {"n't", "", "not"},
+    {"'m", "", "am"},
+    {"'re", "", "are"},
+    {"'ve", "", "have"},
+    {"'ll", "", "will"},
+    {"'s", "", ZymeS},
+    {"'d", "", ZymeD},
+}};
+
+// "let's" is one word: the command of the first person plural.
+bool Skaidomas(std::string_view zodis) { return zodis != "let's"; }
+
+bool Isskleisti(const TZodis& zodis, std::string_view& pirmas, std::string_view& antras) {
+  const std::string_view angl = zodis.Angl;
+  for (const Sutrumpinimas& s : Zodziai) {
+    if (angl != s.Tekstas) continue;
+    pirmas = s.Pirmas;
+    antras = s.Antras;
+    return true;
+  }
+  if (!Skaidomas(angl)) return false;
+  for (const Sutrumpinimas& s : Galunes) {
+    if (!angl.ends_with(s.Tekstas) || angl.size() == s.Tekstas.size()) continue;
+    pirmas = angl.substr(0, angl.size() - s.Tekstas.size());
+    antras = s.Antras;
+    return true;
+  }
+  return false;
+}
+
+bool Daiktavardinis(const TSakinys& s, int i) {
+  return s.DalisYra(i, dBudvardis) || s.DalisYra(i, dSkaitvardis);
+}
+
+// "Tom's car", "Tom's new car": the mark stands between an owner and what it owns.
+bool Savybinis(const TSakinys& s, int zyme) {
+  if (!s.DalisYra(zyme - 1, dDaiktavardis)) return false;
+  int i = zyme + 1;
+  while (Daiktavardinis(s, i)) ++i;
+  return s.DalisYra(i, dDaiktavardis);
+}
+
+// "has" before a form that can only be a past participle ("she's gone", "it's been"), "is"
+// before anything else ("it's done" reads as a state).
+bool PriesDalyvi(const TSakinys& s, int i) {
+  if (s.ZodisYra(i, "got") || s.ZodisYra(i, "been")) return true;
+  if (!s.DalisYra(i, dVeiksmazodis) || s.Zodziai[i].AnglForma != 4 || !s.Zodziai[i].Irasas)
+    return false;
+  const ZodynoIrasas& irasas = s.Zodziai[i].Irasas->Duomenys;
+  return irasas.Vaizdas(TekstoLaukas::Angl3) != irasas.Vaizdas(TekstoLaukas::Angl4);
+}
+
+void Paversti(const ZodynuRinkinys& zodynai, TZodis& zodis, std::string_view angl) {
+  zodis.Atstatyti();
+  zodis.Angl = std::string(angl);
+  AtpazintiVidini(zodynai, angl, zodis);
 }
 
 }  // namespace
@@ -73,11 +89,29 @@ TZodis NaujasZodis(const SutrumpinimoZodis& apibrezimas) {
 // Every occurrence is expanded: left whole, a second "i'm" would be looked up as one unknown
 // word and stay English in the translation.
 void IsskleistiSutrumpinimus(TSakinys& saltinis) {
-  for (const Sutrumpinimas& s : Sutrumpinimai) {
-    for (int i = 0; i < saltinis.Kiekis(); ++i) {
-      if (saltinis.Zodziai[i].Angl != s.Tekstas) continue;
-      saltinis.Zodziai[i] = NaujasZodis(s.Pirmas);
-      saltinis.Zodziai.Iterpti(++i, NaujasZodis(s.Antras));
+  for (int i = 0; i < saltinis.Kiekis(); ++i) {
+    std::string_view pirmas, antras;
+    if (!Isskleisti(saltinis.Zodziai[i], pirmas, antras)) continue;
+    TZodis antrasZodis;
+    antrasZodis.Angl = std::string(antras);
+    const std::string pirmoTekstas(pirmas);
+    saltinis.Zodziai[i].Angl = pirmoTekstas;
+    saltinis.Zodziai.Iterpti(++i, std::move(antrasZodis));
+  }
+}
+
+void IssprestiSutrumpinimus(const ZodynuRinkinys& zodynai, TSakinys& saltinis) {
+  for (int i = 0; i < saltinis.Kiekis(); ++i) {
+    TZodis& zodis = saltinis.Zodziai[i];
+    if (zodis.Angl == ZymeD) {
+      const bool had = PriesDalyvi(saltinis, i + 1) || saltinis.ZodisYra(i + 1, "better");
+      Paversti(zodynai, zodis, had ? "had" : "would");
+    } else if (zodis.Angl == ZymeS && Savybinis(saltinis, i)) {
+      // The owner takes the genitive and the mark goes.
+      saltinis.Zodziai[i - 1].Linksnis = 1;
+      saltinis.Zodziai.Pasalinti(i--);
+    } else if (zodis.Angl == ZymeS) {
+      Paversti(zodynai, zodis, PriesDalyvi(saltinis, i + 1) ? "has" : "is");
     }
   }
 }

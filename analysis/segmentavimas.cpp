@@ -1,8 +1,14 @@
 #include "analysis/segmentavimas.h"
 
+#include <cctype>
+
+#include "core/cp1257.h"
+
 namespace kervosta {
 
 namespace {
+
+using namespace literals;
 
 bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
 
@@ -34,20 +40,42 @@ bool SkaiciausVidus(std::string_view sakinys, std::size_t i) {
          Skaitmuo(sakinys[i - 1]) && Skaitmuo(sakinys[i + 1]);
 }
 
+constexpr std::string_view TipografinisApostrofas = "’"_lt;
+
+// Lower case, and the typographic apostrophe as the plain one, so that "don’t" is "don't".
 std::string Mazosiomis(std::string_view tekstas) {
   std::string rezultatas(tekstas);
-  for (char& c : rezultatas)
+  for (char& c : rezultatas) {
     if (Didzioji(c)) c = static_cast<char>(c - 'A' + 'a');
+    if (c == TipografinisApostrofas[0]) c = '\'';
+  }
   return rezultatas;
 }
 
-// Whether the sentence ender at index `i` ends its sentence.
-bool BaigiaSakini(std::string_view tekstas, std::size_t i) {
+// Quotation marks and brackets that close what a sentence ender ends: 'He asked: "Why?"' ends
+// after the quotation mark, which belongs to the sentence.
+bool Uzdarantis(char c) { return c == '"' || c == '\'' || c == ')' || c == ']' || c == '}'; }
+
+// Titles written with a point: "Mr. Green" goes on after the point.
+bool BaigiasiTitulu(std::string_view buferis) {
+  for (std::string_view titulas : {"Mr", "Mrs", "Ms", "Dr"}) {
+    if (!buferis.ends_with(titulas)) continue;
+    const std::size_t pries = buferis.size() - titulas.size();
+    if (pries == 0 || !std::isalpha(static_cast<unsigned char>(buferis[pries - 1]))) return true;
+  }
+  return false;
+}
+
+// The index just after the sentence that the ender at index `i` ends together with the closing
+// marks right after it, or 0 when the sentence goes on.
+std::size_t SakinioGalas(std::string_view tekstas, std::size_t i) {
   const std::size_t n = tekstas.size();
-  if (i + 1 == n) return true;
-  if (tekstas[i + 1] != ' ') return false;
-  if (i + 2 == n) return true;
-  return Didzioji(tekstas[i + 2]) || tekstas[i + 2] == ' ';
+  std::size_t j = i + 1;
+  while (j < n && Uzdarantis(tekstas[j])) ++j;
+  if (j == n) return j;
+  if (tekstas[j] != ' ') return 0;
+  if (j + 1 == n) return j;
+  return Didzioji(tekstas[j + 1]) || tekstas[j + 1] == ' ' ? j : 0;
 }
 
 void PridetiZodi(TSakinys& saltinis, std::string_view buferis) {
@@ -94,10 +122,15 @@ void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::str
   for (std::size_t i = 0; i < tekstas.size(); ++i) {
     const char c = tekstas[i];
     if (SakinioPabaiga(c)) {
-      if (BaigiaSakini(tekstas, i))
-        Uzbaigti(c, sakiniai);
-      else
+      const std::size_t galas =
+          c == '.' && BaigiasiTitulu(buferis_) ? 0 : SakinioGalas(tekstas, i);
+      if (galas == 0) {
         buferis_.push_back(c);
+        continue;
+      }
+      buferis_.append(tekstas.substr(i, galas - i - 1));
+      i = galas - 1;
+      Uzbaigti(tekstas[i], sakiniai);
     } else if (Didzioji(c)) {
       Atverti(c);
     } else if (c == ':') {
@@ -111,6 +144,12 @@ void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::str
       Atverti(c);
     }
   }
+}
+
+void SakiniuSkaidytojas::SkaidytiEilute(std::string_view eilute,
+                                        std::vector<std::string>& sakiniai) {
+  if (!buferis_.empty()) Skaidyti(" ", sakiniai);
+  Skaidyti(eilute, sakiniai);
 }
 
 void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,

@@ -12,9 +12,10 @@ namespace kervosta {
 
 // Appends every complete sentence of the text to `sakiniai` and returns in `likutis` the
 // unfinished tail, which the caller puts in front of the next piece of text. A sentence ends at
-// "!", "." or "?" followed by the end of the text, by a space that ends the text, or by a space
-// and then a capital or another space; at a colon that ends the text; and at a carriage return,
-// which stays in the sentence. The space after a sentence ender starts the next sentence.
+// "!", "." or "?" (with the closing quotation marks and brackets right after it) followed by the
+// end of the text, by a space that ends the text, or by a space and then a capital or another
+// space; at a colon that ends the text; and at a carriage return, which stays in the sentence.
+// The point of a title ("Mr.") ends nothing. The space after a sentence starts the next one.
 void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakiniai,
                       std::string& likutis);
 
@@ -24,6 +25,9 @@ void SkaidytiSakinius(std::string_view tekstas, std::vector<std::string>& sakini
 class SakiniuSkaidytojas {
  public:
   void Skaidyti(std::string_view tekstas, std::vector<std::string>& sakiniai);
+  // The next line of a document: the line break before it separates words as a space does, so
+  // the last word of one line and the first of the next never become one word.
+  void SkaidytiEilute(std::string_view eilute, std::vector<std::string>& sakiniai);
   const std::string& Likutis() const { return buferis_; }
 
  private:

@@ -1,8 +1,10 @@
 #include "analysis/veiksmazodziu_grupes.h"
 
+#include <array>
 #include <initializer_list>
 #include <string_view>
 
+#include "analysis/klausimai.h"
 #include "core/cp1257.h"
 
 namespace kervosta {
@@ -25,37 +27,54 @@ constexpr std::uint8_t FormaDalyvis = 4;
 constexpr std::uint8_t FormaIng = 5;
 
 // The verb being examined (w0) and the words before it; a position before the start of the
-// sentence matches nothing.
+// sentence matches nothing. Adverbs between are passed over: "will never go", "have already seen"
+// are read as "will go", "have seen".
 class Vieta {
  public:
-  Vieta(TSakinys& sakinys, int i) : s_(sakinys), i_(i) {}
+  Vieta(TSakinys& sakinys, int i) : s_(sakinys) {
+    pozicijos_[0] = i;
+    for (std::size_t k = 1; k < pozicijos_.size(); ++k) {
+      int j = pozicijos_[k - 1] - 1;
+      while (j >= 0 && s_.DalisYra(j, dPrieveiksmis)) --j;
+      pozicijos_[k] = j;
+    }
+  }
 
-  TZodis& Veiksmazodis() { return s_.Zodziai[i_]; }
-  TZodis& Pries(int atgal) { return s_.Zodziai[i_ - atgal]; }
+  TZodis& Veiksmazodis() { return s_.Zodziai[pozicijos_[0]]; }
+  TZodis& Pries(int atgal) { return s_.Zodziai[Pozicija(atgal)]; }
 
   // The word `atgal` positions before w0 is one of `zodziai`.
   bool Yra(int atgal, Zodziai zodziai) const {
     for (std::string_view z : zodziai)
-      if (s_.ZodisYra(i_ - atgal, z)) return true;
+      if (s_.ZodisYra(Pozicija(atgal), z)) return true;
     return false;
   }
   // One of `zodziai` at `atgal` positions before w0, directly followed by "not".
   bool SuNe(int atgal, Zodziai zodziai) const { return Yra(atgal, zodziai) && Yra(atgal - 1, {"not"}); }
-  bool AsmeninisIvardis(int atgal) const { return s_.AsmeninisIvardis(i_ - atgal); }
+  bool AsmeninisIvardis(int atgal) const { return s_.AsmeninisIvardis(Pozicija(atgal)); }
 
-  void Sugerti(int atgal) { s_.Sugerti(i_ - atgal); }
-  void PaverstiButi(int atgal) { s_.PaverstiButi(i_ - atgal); }
+  void Sugerti(int atgal) { s_.Sugerti(Pozicija(atgal)); }
+  void PaverstiButi(int atgal) { s_.PaverstiButi(Pozicija(atgal)); }
 
  private:
+  int Pozicija(int atgal) const {
+    return atgal >= 0 && atgal < static_cast<int>(pozicijos_.size()) && pozicijos_[atgal] >= 0
+               ? pozicijos_[atgal]
+               : -1;
+  }
+
   TSakinys& s_;
-  int i_;
+  std::array<int, 5> pozicijos_{};
 };
 
-// "should go", "would not go": the conditional, carried by the future tense code.
+// "would go", "would not go": the conditional, carried by the future tense code.
 void Tariamasis(TZodis& z) {
   z.Laikas = Busimasis;
   z.Nuosaka = Tariamoji;
 }
+
+// Modals that stay as verbs of their own (galėti, turėti) with the infinitive after them.
+const Zodziai Modaliniai = {"can", "could", "must", "should", "might", "may"};
 
 // A past participle read as an active past tense form.
 void ButasisVeikiamasis(TZodis& z) {
@@ -85,12 +104,17 @@ void BazineForma(Vieta& v) {
   const auto neigiama = [&](Zodziai suNe, Zodziai sutrumpinti) {
     return v.SuNe(2, suNe) || v.Yra(1, sutrumpinti);
   };
-  if (v.AsmeninisIvardis(1)) {
+  if (v.Yra(1, {"let's"})) {
+    // "let's go": a command to "us" ("eikime"); "let's" itself says nothing.
+    w0.Laikas = Esamasis;
+    w0.Nuosaka = Liepiamoji;
+    w0.Asmuo = 4;
+  } else if (v.AsmeninisIvardis(1)) {
     // "Did you see?", "Will you go?": the auxiliary in front of the pronoun gives the tense.
     w0.Laikas = v.Yra(2, {"did"}) ? Butasis : v.Yra(2, {"shall", "will"}) ? Busimasis : Esamasis;
-  } else if (v.Yra(1, {"should", "would"})) {
+  } else if (v.Yra(1, {"would"})) {
     Tariamasis(w0);
-  } else if (neigiama({"should", "would"}, {"shouldn't", "wouldn't"})) {
+  } else if (neigiama({"would"}, {"wouldn't"})) {
     SugertiModaliniSutrumpinima(v, 1);
     Tariamasis(w0);
     w0.Teigiamas = 0;
@@ -119,9 +143,9 @@ void BazineForma(Vieta& v) {
     SugertiModaliniSutrumpinima(v, 1);
     w0.Laikas = Busimasis;
     w0.Teigiamas = 0;
-  } else if (v.Yra(1, {"can", "could"}) || v.SuNe(2, {"can", "could"})) {
-    // "can" stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
-    // "galiu einu").
+  } else if (v.Yra(1, Modaliniai) || v.SuNe(2, Modaliniai)) {
+    // The modal stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
+    // "galiu einu"; "turėtum eiti").
     w0.Laikas = Bendratis;
   } else {
     w0.Laikas = Esamasis;
@@ -178,9 +202,9 @@ void PoBeen(Vieta& v) {
 // negation ("nebus matyta"; negating the participle as well said "not" twice).
 void PoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  const bool neigiama = v.SuNe(3, {"should", "would"}) || v.Yra(2, {"shouldn't", "wouldn't"}) ||
+  const bool neigiama = v.SuNe(3, {"would"}) || v.Yra(2, {"wouldn't"}) ||
                         v.SuNe(3, {"shall", "will"}) || v.Yra(2, {"shan't", "won't"});
-  const bool teigiama = v.Yra(2, {"should", "would", "shall", "will"});
+  const bool teigiama = v.Yra(2, {"would", "shall", "will"});
   if (teigiama || neigiama) {
     v.Sugerti(2);
     TZodis& be = v.Pries(1);
@@ -189,13 +213,19 @@ void PoBe(Vieta& v) {
     be.Veikiamoji = 1;
     if (neigiama) be.Teigiamas = 0;
     Neveikiamasis(w0);
-  } else if (v.Yra(2, {"to"})) {
+  } else if (v.Yra(2, {"to"}) || v.Yra(2, Modaliniai) || v.SuNe(3, Modaliniai)) {
+    // "to be seen", "can be seen": the "be" is an infinitive ("gali būti matyta").
     Neveikiamasis(w0);
   }
 }
 
 void Dalyvis(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
+  // "have got", "'s got": to have, said by the "have" alone ("Mes turime problemą").
+  if (w0.Angl == "got" && v.Yra(1, {"have", "has"})) {
+    v.Sugerti(0);
+    return;
+  }
   if (v.Yra(1, {"have"})) {
     PoHave(v);
   } else if (v.Yra(1, {"been"})) {
@@ -229,11 +259,17 @@ void Dalyvis(Vieta& v) {
   }
 }
 
-// "be going" after a modal: the future, carried by the verb alone. The "be" goes after every
-// modal: left in place it came out as a second verb ("būsiu eisiu").
+// "be going" after "will" or "would": the future, carried by the verb alone; after a modal that
+// stays ("should be going"), the infinitive. The "be" goes every time: left in place it came out
+// as a second verb ("būsiu eisiu").
 void IngPoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  const Zodziai modaliniai = {"should", "would", "shall", "will"};
+  if (v.Yra(2, Modaliniai) || v.SuNe(3, Modaliniai)) {
+    v.Sugerti(1);
+    w0.Laikas = Bendratis;
+    return;
+  }
+  const Zodziai modaliniai = {"would", "shall", "will"};
   const bool neigiama =
       v.SuNe(3, modaliniai) || v.Yra(2, {"shouldn't", "wouldn't", "shan't", "won't"});
   if (!neigiama && !v.Yra(2, modaliniai)) return;
@@ -248,7 +284,14 @@ void IngPoBe(Vieta& v) {
 
 void IngForma(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
-  if (v.Yra(1, {"been"})) return;
+  if (v.Yra(1, {"been"})) {
+    // "have been waiting": still going on, the present; "had been waiting" the past.
+    if (!v.Yra(2, {"have", "has", "had"})) return;
+    w0.Laikas = v.Yra(2, {"had"}) ? Butasis : Esamasis;
+    v.Sugerti(2);
+    v.Sugerti(1);
+    return;
+  }
   if (v.Yra(1, {"be"})) {
     IngPoBe(v);
   } else if (v.Yra(1, {"am", "is", "are"})) {
@@ -273,6 +316,9 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   if (sakinys.ZodisYra(i, "not") && sakinys.VeiksmazodinisZodis(i - 1))
     sakinys.Zodziai[i - 1].Teigiamas = 0;
   if (!sakinys.DalisYra(i, dVeiksmazodis)) return;
+  // "must", "should", "might", "may" come from the lookup with their own tense and mood.
+  for (std::string_view modalinis : {"must", "should", "might", "may"})
+    if (sakinys.ZodisYra(i, modalinis)) return;
   switch (sakinys.Zodziai[i].AnglForma) {
     case FormaBazine: BazineForma(v); break;
     case FormaButoji: sakinys.Zodziai[i].Laikas = Butasis; break;
@@ -282,39 +328,58 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   }
 }
 
-// "Don't go.", "Do not go.": the absorbed "do" and the silent "not" say nothing, so the command
-// starts at the verb after them.
+// "Don't go.", "Do not go.", "Let's go.": the absorbed "do", the silent "not" and "let's" say
+// nothing, so the command starts at the verb after them.
 bool Nebyli(const SGrupe& grupe) {
   for (const TZodis* z : grupe.Zodziai) {
-    const bool nebylus = z->Angl == "do" || z->Angl == "don't" || z->Angl == "not";
+    const bool nebylus =
+        z->Angl == "do" || z->Angl == "don't" || z->Angl == "not" || z->Angl == "let's";
     if (!nebylus || !z->Liet.empty()) return false;
   }
   return true;
 }
 
+bool Klausimas(const SGList& grupes) {
+  for (int g = grupes.Grupes.Kiekis() - 1; g >= 0; --g)
+    for (const TZodis* z : grupes.Grupes[g].Zodziai)
+      if (z->KalbosDalis == dSkyriklis && z->Angl == "?") return true;
+  return false;
+}
+
+// "Please sit down.", '"Come in," she said.': the command starts after "please" and an opening
+// quotation mark.
+bool Prasymas(const SGrupe& grupe) {
+  const std::string& angl = grupe.Zodziai.front()->Angl;
+  return grupe.ZodziuSk() == 1 && (angl == "please" || angl == "\"");
+}
+
 int PirmaTarianti(const SGList& grupes) {
   int g = 0;
-  while (g < grupes.Grupes.Kiekis() && Nebyli(grupes.Grupes[g])) ++g;
+  while (g < grupes.Grupes.Kiekis() && (Nebyli(grupes.Grupes[g]) || Prasymas(grupes.Grupes[g])))
+    ++g;
   return g;
 }
 
 }  // namespace
 
 void AnalizuotiVeiksmazodzius(TSakinys& sakinys) {
+  ApverstiKlausima(sakinys);
   for (int i = sakinys.KitasVeiksmazodinis(0); i >= 0; i = sakinys.KitasVeiksmazodinis(i + 1))
     AnalizuotiVeiksmazodi(sakinys, i);
 }
 
-void ApdorotiPradiniVeiksmazodi(SGList& grupes) {
+void ApdorotiPradiniVeiksmazodi(SGList& grupes, std::uint8_t antrasisAsmuo) {
   const int g = PirmaTarianti(grupes);
   if (!grupes.YraVeiksmGrupe(g) || grupes.GrupesZodziuSk(g) != 1) return;
   TZodis& zodis = *grupes.Grupes[g].Zodziai[0];
-  if (zodis.Vidinis == 1) {
+  // "Is he at home?" asks; "Be careful!" and "Don't be late." command.
+  if (zodis.Vidinis == 1 && Klausimas(grupes) && zodis.Angl != "be") {
     zodis.Liet = "ar"_lt;
     zodis.KalbosDalis = dNezinoma;
   }
+  if (zodis.Nuosaka == Liepiamoji) return;  // "let's" gave the command its person
   zodis.Nuosaka = Liepiamoji;
-  zodis.Asmuo = 5;
+  zodis.Asmuo = antrasisAsmuo;
 }
 
 }  // namespace kervosta

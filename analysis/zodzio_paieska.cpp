@@ -1,8 +1,11 @@
 #include "analysis/zodzio_paieska.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
+#include "analysis/segment_isvedimas.h"
 #include "core/cp1257.h"
 #include "morphology/zodzio_forma.h"
 
@@ -15,20 +18,29 @@ namespace {
 struct Modalinis {
   std::string_view Angl;
   std::string_view Liet;
+  // A modal that Lithuanian says with a verb of its own: the built-in record (4 galėti, 6
+  // turėti), its tense and mood. 0: an auxiliary word that is not conjugated.
+  std::int32_t Irasas = 0;
+  std::uint8_t Laikas = 2, Nuosaka = 0;
 };
 
-constexpr std::array<Modalinis, 11> Modaliniai = {{
+// "'s" and "'d" are the marks of parted contractions, settled after the lookup; "let's" makes
+// the verb after it a command of the first person plural.
+constexpr std::array<Modalinis, 14> Modaliniai = {{
     {"shall", ""},
     {"will", ""},
-    {"must", "turi"},
+    {"must", "turi", 6},
     {"need", "reikia"},
-    {"may", "gali"},
-    {"might", "galėtų"_lt},
+    {"may", "gali", 4},
+    {"might", "galėtų"_lt, 4, 5, 1},
     {"dare", "drįsta"_lt},
-    {"should", ""},
+    {"should", "turėtų"_lt, 6, 5, 1},
     {"would", ""},
     {"not", ""},
     {"no", "ne"},
+    {"'s", ""},
+    {"'d", ""},
+    {"let's", ""},
 }};
 
 struct AsmeninisIvardis {
@@ -57,6 +69,8 @@ constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
     {"them", 7, dAsmKitas, "jiems", 3, 1, 6, 1},
     {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
 }};
+
+constexpr std::int32_t kDaiktavardis = 1;
 
 // Record part-of-speech codes of the words that govern a case besides verbs.
 constexpr std::int32_t kPrieveiksmis = 4;
@@ -89,6 +103,15 @@ bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
     tikslas.Vidinis = 1;
     tikslas.Liet = m.Liet;
     tikslas.KalbosDalis = dPagalbinis;
+    if (m.Irasas != 0) {
+      // "must go", "should go": turi eiti, turėtų eiti; the person comes from the subject.
+      tikslas.KalbosDalis = dVeiksmazodis;
+      tikslas.Nr = m.Irasas;
+      tikslas.AnglForma = 2;
+      tikslas.Laikas = m.Laikas;
+      tikslas.Nuosaka = m.Nuosaka;
+      tikslas.Linksnis = BeLinksnio;
+    }
     return true;
   }
   return false;
@@ -126,19 +149,35 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
   return rasta;
 }
 
-bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas) {
+void RasytiAsmenini(const AsmeninisIvardis& a, TZodis& tikslas) {
+  tikslas.Vidinis = 1;
+  tikslas.Laikas = 2;
+  tikslas.Nr = a.Nr;
+  tikslas.KalbosDalis = a.KalbosDalis;
+  tikslas.Liet = a.Liet;
+  tikslas.Liet2 = a.Liet;
+  tikslas.Linksnis = a.Linksnis;
+  tikslas.Skaicius = a.Skaicius;
+  tikslas.Asmuo = a.Asmuo;
+  tikslas.Gimine = a.Gimine;
+}
+
+// "you" and "your" said to one reader as "tu": the second person singular, and "tavo".
+constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
+    {"you", 2, dAsmVardininkas, "tu", 0, 0, 2, 0},
+    {"your", 2, dAsmKitas, "tavo", 1, 0, 2, 0},
+}};
+
+bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
   for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
     if (a.Angl != zodis) continue;
-    tikslas.Vidinis = 1;
-    tikslas.Laikas = 2;
-    tikslas.Nr = a.Nr;
-    tikslas.KalbosDalis = a.KalbosDalis;
-    tikslas.Liet = a.Liet;
-    tikslas.Liet2 = a.Liet;
-    tikslas.Linksnis = a.Linksnis;
-    tikslas.Skaicius = a.Skaicius;
-    tikslas.Asmuo = a.Asmuo;
-    tikslas.Gimine = a.Gimine;
+    const AsmeninisIvardis* eilute = &a;
+    if (kreipinys == KreipinioForma::Tu)
+      for (const AsmeninisIvardis& t : Tujinimas)
+        if (t.Angl == zodis) eilute = &t;
+    RasytiAsmenini(*eilute, tikslas);
+    // "tavo" is no case of the row "tu" (its genitive is "tavęs"): it is kept as written.
+    if (eilute->KalbosDalis == dAsmKitas && eilute->Nr == 2) tikslas.Vidinis = 0;
     return true;
   }
   return false;
@@ -211,7 +250,10 @@ class IrasoTikrintojas {
     z.KalbosDalis = dIvardis;
     z.Linksnis = 0;
     z.Gimine = 0;
-    z.Skaicius = 0;
+    // "everybody" visi, "several" keli: a pronoun that has plural forms only is plural, so the
+    // verb and the predicate agree with it ("Visi buvo laimingi").
+    z.Skaicius = irasas_.Paradigma3() == 1 && (irasas_.Paradigma1() == 4 ||
+                                               irasas_.Paradigma1() == 6) ? 1 : 0;
     z.Laipsnis = 0;
   }
 
@@ -288,12 +330,31 @@ class IrasoTikrintojas {
   TZodziuList& kandidatai_;
 };
 
+// Only entries that store the word, or the word less a possessive ending, among their English
+// forms can match it; the index finds them, and they are checked in list order, as a walk of the
+// whole list would check them.
 void IeskotiSarase(const ZodynoSarasas& sarasas, std::string_view zodis, TZodziuList& kandidatai) {
-  for (ZodynoMazgas* m = sarasas.Galva(); m != nullptr; m = m->Kitas)
-    IrasoTikrintojas(*m, zodis, kandidatai).Tikrinti();
+  std::vector<ZodynoSarasas::Vieta> vietos;
+  const auto prideti = [&](std::string_view forma) {
+    const std::vector<ZodynoSarasas::Vieta>& rasta = sarasas.SuForma(forma);
+    vietos.insert(vietos.end(), rasta.begin(), rasta.end());
+  };
+  prideti(zodis);
+  if (zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'")))
+    prideti(zodis.substr(0, zodis.size() - 2));
+  if (zodis.ends_with("s'")) prideti(zodis.substr(0, zodis.size() - 1));
+  std::sort(vietos.begin(), vietos.end(),
+            [](const auto& a, const auto& b) { return a.Pozicija < b.Pozicija; });
+  const auto paskutine = std::unique(vietos.begin(), vietos.end(),
+                                     [](const auto& a, const auto& b) { return a.Mazgas == b.Mazgas; });
+  for (auto v = vietos.begin(); v != paskutine; ++v) IeskotiIrase(*v->Mazgas, zodis, kandidatai);
 }
 
 }  // namespace
+
+void IeskotiIrase(ZodynoMazgas& mazgas, std::string_view zodis, TZodziuList& kandidatai) {
+  IrasoTikrintojas(mazgas, zodis, kandidatai).Tikrinti();
+}
 
 std::string AnglMazosiomis(std::string_view zodis) {
   std::string rezultatas(zodis);
@@ -302,19 +363,59 @@ std::string AnglMazosiomis(std::string_view zodis) {
   return rezultatas;
 }
 
-bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZodis& tikslas) {
+bool MazojiRaideLietuviskai(const ZodynoIrasas& irasas) {
+  const std::string_view kamienas = irasas.Vaizdas(TekstoLaukas::Kamienas);
+  return irasas.DaliesKodas() == kDaiktavardis && irasas.Pozymis() == 1 && !kamienas.empty() &&
+         DidziojiRaide(kamienas.substr(0, 1)) != kamienas.substr(0, 1);
+}
+
+bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZodis& tikslas,
+                     KreipinioForma kreipinys) {
   const std::string mazosiomis = AnglMazosiomis(zodis);
   // Every stage runs: a later match overwrites what an earlier one wrote.
   bool rasta = AtpazintiModalini(mazosiomis, tikslas);
   rasta = AtpazintiVidiniVeiksmazodi(zodynai, mazosiomis, tikslas) || rasta;
-  rasta = AtpazintiAsmenini(mazosiomis, tikslas) || rasta;
+  rasta = AtpazintiAsmenini(mazosiomis, tikslas, kreipinys) || rasta;
   return rasta;
 }
 
 void IeskotiZodyne(ZodynuRinkinys& zodynai, std::string_view zodis, TZodziuList& kandidatai) {
   const std::string mazosiomis = AnglMazosiomis(zodis);
-  IeskotiSarase(zodynai.PagrindinisZodynas, mazosiomis, kandidatai);
-  IeskotiSarase(zodynai.VartotojoZodynas, mazosiomis, kandidatai);
+  // "o'clock" is the hour: "seven o'clock" septinta valanda.
+  const std::string_view ieskomas = mazosiomis == "o'clock" ? "hour" : std::string_view(mazosiomis);
+  const int pries = kandidatai.Kiekis();
+  IeskotiSarase(zodynai.PagrindinisZodynas, ieskomas, kandidatai);
+  IeskotiSarase(zodynai.VartotojoZodynas, ieskomas, kandidatai);
+  for (int i = pries; i < kandidatai.Kiekis(); ++i) kandidatai[i].Angl = mazosiomis;
+}
+
+std::vector<std::string> AmerikietiskaRasyba(std::string_view zodis) {
+  struct Pakeitimas {
+    std::string_view Is, I;
+  };
+  // Whole words first, then the spellings that differ in a part of the word.
+  static constexpr Pakeitimas Zodziai[] = {
+      {"grey", "gray"}, {"mum", "mom"}, {"mums", "moms"}, {"programme", "program"},
+      {"cheque", "check"}, {"tyre", "tire"}, {"aeroplane", "airplane"}, {"pyjamas", "pajamas"}};
+  static constexpr Pakeitimas Dalys[] = {
+      {"our", "or"},   {"tre", "ter"},   {"tres", "ters"}, {"lled", "led"},   {"lling", "ling"},
+      {"ise", "ize"},  {"ised", "ized"}, {"ises", "izes"}, {"ising", "izing"}, {"yse", "yze"},
+      {"ogue", "og"},  {"ence", "ense"}, {"bre", "ber"},  {"lre", "ler"}};
+  std::vector<std::string> variantai;
+  for (const Pakeitimas& p : Zodziai)
+    if (zodis == p.Is) variantai.emplace_back(p.I);
+  for (const Pakeitimas& p : Dalys) {
+    for (std::size_t vieta = zodis.find(p.Is); vieta != std::string_view::npos;
+         vieta = zodis.find(p.Is, vieta + 1)) {
+      // "-re" and "-ise" change at the end only ("centre", "realise"); "-our-" anywhere.
+      const bool galas = vieta + p.Is.size() == zodis.size();
+      if (p.Is != "our" && !galas) continue;
+      std::string variantas(zodis);
+      variantas.replace(vieta, p.Is.size(), p.I);
+      variantai.push_back(std::move(variantas));
+    }
+  }
+  return variantai;
 }
 
 void IeskotiZodyne(Aplinka& aplinka, std::string_view zodis) {
@@ -325,7 +426,7 @@ int IeskotiVisoseFormose(Aplinka& aplinka, std::string_view tekstas) {
   aplinka.Variantai.Zodziai.Isvalyti();
   TZodis vidinis;
   vidinis.Angl = AnglMazosiomis(tekstas);
-  if (AtpazintiVidini(aplinka.Zodynai, vidinis.Angl, vidinis))
+  if (AtpazintiVidini(aplinka.Zodynai, vidinis.Angl, vidinis, aplinka.Kreipinys))
     aplinka.Variantai.Zodziai.Prideti(std::move(vidinis));
   else
     IeskotiZodyne(aplinka, vidinis.Angl);

@@ -46,6 +46,11 @@ class Dialogai {
   virtual std::optional<QString> PasirinktiZodyna(bool issaugoti, const QString& katalogas) = 0;
   // Shows a window modally and returns its result code.
   virtual int Rodyti(QDialog& langas) = 0;
+  // The open dialog of word-processor documents (.doc, .docx, .odt, .rtf).
+  virtual std::optional<QString> PasirinktiDokumenta(const QString& katalogas) = 0;
+  // Opens a file in the program the desktop opens it with: a page in the web browser, a
+  // document in the word processor.
+  virtual void AtvertiIsoreje(const QString& failas) = 0;
 };
 
 }  // namespace kervosta

@@ -159,7 +159,8 @@ void TForm7::Uzpildyti() {
 }
 
 void TForm7::Pasirinkti(int variantas) {
-  if (variantas < 1 || variantas > StringGrid1_->rowCount()) return;
+  if (variantas < 0 || variantas > StringGrid1_->rowCount()) return;
+  if (variantas == 0) StringGrid1_->clearSelection();
   StringGrid1_->setCurrentCell(variantas - 1, 0);
   pasirinktas_ = variantas;
 }

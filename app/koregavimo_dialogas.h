@@ -33,8 +33,8 @@ class TForm7 : public QDialog {
 
   // The chosen candidate, 1-based; 0 when none.
   int PasirinktasVariantas() const { return pasirinktas_; }
-  // Chooses candidate `variantas` (1-based) as a click on its row would; outside the list,
-  // nothing changes.
+  // Chooses candidate `variantas` (1-based) as a click on its row would; 0 chooses none, which
+  // leaves the choice to automatic translation. Outside the list nothing changes.
   void Pasirinkti(int variantas);
   // Fills title, texts and grid from the candidates and chooses the last one, the one automatic
   // translation takes without more context.

@@ -1,9 +1,11 @@
-// The settings window (TForm8): switches the grammar analysis of translation for this run.
+// The settings window (TForm8): switches the grammar analysis of translation, the choice of a
+// word's translation by its context and the form of address (jūs or tu) for this run.
 #pragma once
 
 #include <QDialog>
 
 class QCheckBox;
+class QRadioButton;
 
 namespace kervosta {
 
@@ -15,8 +17,13 @@ class TForm8 : public QDialog {
   explicit TForm8(Aplinka& aplinka, QWidget* savininkas = nullptr);
 
  private:
+  QWidget* KurtiGramatika();
+
   Aplinka& aplinka_;
   QCheckBox* CheckBox1_;
+  QCheckBox* CheckBox2_;
+  QRadioButton* RadioButton1_;
+  QRadioButton* RadioButton2_;
 };
 
 }  // namespace kervosta

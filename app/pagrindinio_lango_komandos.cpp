@@ -4,10 +4,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "app/apie_langas.h"
+#include "app/gramatikos_langas.h"
 #include "app/koduote.h"
 #include "app/nustatymu_langas.h"
 #include "app/pagrindinis_langas.h"
@@ -138,6 +140,14 @@ std::string TForm1::PazymetasAngluTekstas() const {
 
 void TForm1::ZodziuSarasas() {
   TForm3 langas(aplinka_, *dialogai_, PazymetasAngluTekstas(), this);
+  dialogai_->Rodyti(langas);
+}
+
+// The selection, or the line under the caret when nothing is selected.
+void TForm1::Gramatika() {
+  const QTextCursor zymeklis = RichEdit1_->textCursor();
+  const QString tekstas = zymeklis.hasSelection() ? zymeklis.selectedText() : zymeklis.block().text();
+  TForm5 langas(aplinka_, ICp1257(tekstas), abEilute, this);
   dialogai_->Rodyti(langas);
 }
 

@@ -48,11 +48,11 @@ void TForm1::SukurtiVeiksmus() {
   Veiksmas("SaugotiKaip", QStringLiteral("Saugoti kitu &vardu..."), QKeySequence(Qt::Key_F2));
   su(Veiksmas("Spausdinti", QStringLiteral("S&pausdinti"), QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Spausdinti dokumentą")),
      Ikona(QStringLiteral("document-print"), QStringLiteral("P")));
-  su(isjungtas(Veiksmas("ImportuotiWord", QStringLiteral("\"Word\" Dokumentą"), QKeySequence(Qt::CTRL | Qt::Key_W),
-                        QStringLiteral("Importas iš Word"))),
+  su(Veiksmas("ImportuotiWord", QStringLiteral("\"Word\" Dokumentą"), QKeySequence(Qt::CTRL | Qt::Key_W),
+              QStringLiteral("Importas iš Word")),
      Ikona(QStringLiteral("document-import"), QStringLiteral("W↓")));
-  su(isjungtas(Veiksmas("EksportuotiWord", QStringLiteral("Išsaugoti kaip \"Word\" Dokumentą"), {},
-                        QStringLiteral("Exportas į Word"))),
+  su(Veiksmas("EksportuotiWord", QStringLiteral("Išsaugoti kaip \"Word\" Dokumentą"), {},
+              QStringLiteral("Exportas į Word")),
      Ikona(QStringLiteral("document-export"), QStringLiteral("W↑")));
   Veiksmas("Pabaiga", QStringLiteral("Pabaiga"), QKeySequence(Qt::Key_F10));
 
@@ -73,7 +73,7 @@ void TForm1::SukurtiVeiksmus() {
 
   Veiksmas("ZodziuSarasas", QStringLiteral("Žodžių &sąrašas / paieška"), QKeySequence(Qt::Key_F6));
   Veiksmas("ZodynoPapildymas", QStringLiteral("Žodyno papildymas / redagavimas"), QKeySequence(Qt::Key_F7));
-  isjungtas(Veiksmas("Linksniavimas", QStringLiteral("&Linskniavimas / Asmenavimas")));
+  Veiksmas("Linksniavimas", QStringLiteral("&Linskniavimas / Asmenavimas"));
   // Present in the menu, but it has no command.
   Veiksmas("UzkrautiZodyna", QStringLiteral("&Užkrauti žodyną"));
 
@@ -84,11 +84,11 @@ void TForm1::SukurtiVeiksmus() {
               QStringLiteral("Vetimas su koregavimu")),
      ZenkloIkona(QStringLiteral("K"), QColor(170, 100, 20)));
   Veiksmas("VerstiPazymeta", QStringLiteral("Versti &pažymėtą"), QKeySequence(Qt::SHIFT | Qt::Key_F4));
-  isjungtas(Veiksmas("GramatineAnalize", QStringLiteral("&Gramatinė analizė"), QKeySequence(Qt::Key_F8)));
-  su(isjungtas(Veiksmas("VerstiTinklapi", QStringLiteral("Versti tinklalapį"), {}, QStringLiteral("Versti tinklalapį"))),
+  Veiksmas("GramatineAnalize", QStringLiteral("&Gramatinė analizė"), QKeySequence(Qt::Key_F8));
+  su(Veiksmas("VerstiTinklapi", QStringLiteral("Versti tinklalapį"), {}, QStringLiteral("Versti tinklalapį")),
      ZenkloIkona(QStringLiteral("W"), QColor(30, 120, 60)));
-  su(isjungtas(Veiksmas("VerstiTinklapiSuKoregavimu", QStringLiteral("Versti tinklalapį su koregavimu"), {},
-                        QStringLiteral("Versti tinklalapį su koregavimu"))),
+  su(Veiksmas("VerstiTinklapiSuKoregavimu", QStringLiteral("Versti tinklalapį su koregavimu"), {},
+              QStringLiteral("Versti tinklalapį su koregavimu")),
      ZenkloIkona(QStringLiteral("W"), QColor(170, 100, 20)));
 
   Veiksmas("ProgramosNustatymai", QStringLiteral("Programos &nustatymai"));
@@ -115,6 +115,12 @@ void TForm1::SukurtiVeiksmus() {
   PriskirtiKomanda("Sriftas", &TForm1::Sriftas);
   PriskirtiKomanda("ZodziuSarasas", &TForm1::ZodziuSarasas);
   PriskirtiKomanda("ZodynoPapildymas", &TForm1::ZodynoPapildymas);
+  PriskirtiKomanda("Linksniavimas", &TForm1::Gramatika);
+  PriskirtiKomanda("GramatineAnalize", &TForm1::Gramatika);
+  PriskirtiKomanda("ImportuotiWord", &TForm1::ImportuotiDokumenta);
+  PriskirtiKomanda("EksportuotiWord", &TForm1::EksportuotiDokumenta);
+  PriskirtiKomanda("VerstiTinklapi", &TForm1::VerstiTinklapi);
+  PriskirtiKomanda("VerstiTinklapiSuKoregavimu", &TForm1::VerstiTinklapiSuKoregavimu);
   PriskirtiKomanda("VerstiAutomatiskai", &TForm1::VerstiAutomatiskai);
   PriskirtiKomanda("VerstiSuKoregavimu", &TForm1::VerstiSuKoregavimu);
   PriskirtiKomanda("VerstiPazymeta", &TForm1::VerstiPazymeta);

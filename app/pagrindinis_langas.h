@@ -27,6 +27,7 @@ class QUrl;
 namespace kervosta {
 
 class EiluciuPora;
+class PuslapioGavejas;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -75,6 +76,11 @@ class TForm1 : public QMainWindow {
   void Paieska();
   void ZodziuSarasas();
   void ZodynoPapildymas();
+  void Gramatika();
+  void ImportuotiDokumenta();
+  void EksportuotiDokumenta();
+  void VerstiTinklapi();
+  void VerstiTinklapiSuKoregavimu();
   void Nustatymai();
   void TaisykliuRedagavimas();
   void Apie();
@@ -121,6 +127,8 @@ class TForm1 : public QMainWindow {
   void Lygiuoti(Qt::Alignment lygiavimas);
 
   void Versti(std::uint8_t automatinis);
+  void GautiTinklapi(std::uint8_t automatinis);
+  void VerstiGautaTinklapi(const QByteArray& kunas, const QString& turinioTipas);
 
   Aplinka aplinka_;
   DabartineTaisykle taisykle_;
@@ -154,6 +162,7 @@ class TForm1 : public QMainWindow {
   PaieskosDialogas* paieska_ = nullptr;
   QMenu* paskutiniai_ = nullptr;
   EiluciuPora* pora_ = nullptr;
+  PuslapioGavejas* gavejas_ = nullptr;
 };
 
 }  // namespace kervosta

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace kervosta {
 
@@ -113,5 +115,18 @@ std::optional<QString> QtDialogai::PasirinktiZodyna(bool issaugoti, const QStrin
 }
 
 int QtDialogai::Rodyti(QDialog& langas) { return langas.exec(); }
+
+std::optional<QString> QtDialogai::PasirinktiDokumenta(const QString& katalogas) {
+  const QString failas = QFileDialog::getOpenFileName(
+      savininkas_, QStringLiteral("Importuoti dokumentą"), katalogas,
+      QStringLiteral("Dokumentai (*.doc *.docx *.odt *.rtf);;Visi failai (*)"));
+  if (failas.isEmpty()) return std::nullopt;
+  return failas;
+}
+
+void QtDialogai::AtvertiIsoreje(const QString& failas) {
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(failas)))
+    RodytiKlaida(QStringLiteral("Nepavyko atverti „%1“: nėra programos, kuri jį atvertų.").arg(failas));
+}
 
 }  // namespace kervosta

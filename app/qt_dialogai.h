@@ -23,6 +23,8 @@ class QtDialogai : public Dialogai {
   Atsakymas Klausti(const QString& tekstas) override;
   std::optional<QString> PasirinktiZodyna(bool issaugoti, const QString& katalogas) override;
   int Rodyti(QDialog& langas) override;
+  std::optional<QString> PasirinktiDokumenta(const QString& katalogas) override;
+  void AtvertiIsoreje(const QString& failas) override;
 
  private:
   QWidget* savininkas_;

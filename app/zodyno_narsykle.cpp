@@ -14,6 +14,7 @@
 #include "analysis/aplinka.h"
 #include "analysis/zodzio_paieska.h"
 #include "app/dialogai.h"
+#include "app/gramatikos_langas.h"
 #include "app/iraso_redaktorius.h"
 #include "app/koduote.h"
 #include "app/koregavimo_dialogas.h"
@@ -161,8 +162,7 @@ QWidget* TForm3::SukurtiMygtukus() {
   mygtukas("TrintiIrasa", QStringLiteral("Trinti įrašą"), &TForm3::TrintiIrasa);
   mygtukas("RedaguotiIrasa", QStringLiteral("Redaguoti įrašą"), &TForm3::RedaguotiIrasa);
   mygtukas("Rusiuoti", QStringLiteral("Rūšiuoti / Atnaujinti "), &TForm3::Rusiuoti);
-  // The paradigm display this command opens is not part of the program yet.
-  mygtukas("Linksniuoti", QStringLiteral("Linksniuoti / Asmenuoti"), nullptr)->setEnabled(false);
+  mygtukas("Linksniuoti", QStringLiteral("Linksniuoti / Asmenuoti"), &TForm3::Linksniuoti);
   isdestymas->addSpacing(12);
   mygtukas("UzkrautiZodyna", QStringLiteral("Užkrauti žodyną"), &TForm3::UzkrautiZodyna);
   mygtukas("ImportuotiZodyna", QStringLiteral("Importuoti žodyną"), &TForm3::ImportuotiZodyna);
@@ -187,7 +187,7 @@ void TForm3::SukurtiMeniu() {
   sarasas->addAction(QStringLiteral("Keisti įrašą"), this, &TForm3::RedaguotiIrasa);
   sarasas->addAction(QStringLiteral("Trinti įrašą"), this, &TForm3::TrintiIrasa);
   sarasas->addSeparator();
-  sarasas->addAction(QStringLiteral("Linksniuoti / Asmenuoti"))->setEnabled(false);
+  sarasas->addAction(QStringLiteral("Linksniuoti / Asmenuoti"), this, &TForm3::Linksniuoti);
   sarasas->addSeparator();
   sarasas->addAction(QStringLiteral("Rūšiuoti sąrašą"), this, &TForm3::Rusiuoti);
 }
@@ -292,6 +292,16 @@ void TForm3::TrintiIrasa() {
   if (!dialogai_.KlaustiGerai(QStringLiteral("Klausimas"), klausimas)) return;
   kervosta::TrintiIrasa(aplinka_.Zodynai, mazgas);
   Atnaujinti();
+}
+
+// The grammar window on the entry's headword, its own candidate chosen.
+void TForm3::Linksniuoti() {
+  ZodynoMazgas* mazgas = PasirinktasMazgas(QStringLiteral("Sąrašas tuščias..."),
+                                           QStringLiteral("Neradau linksniuojamo žodžio."));
+  if (!mazgas) return;
+  TForm5 langas(aplinka_, mazgas->Duomenys.Angl1(), abFraze, this);
+  langas.PasirinktiIrasa(mazgas);
+  dialogai_.Rodyti(langas);
 }
 
 void TForm3::Rusiuoti() {

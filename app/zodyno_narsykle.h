@@ -31,6 +31,7 @@ class TForm3 : public QDialog {
   void RedaguotiIrasa();
   void TrintiIrasa();
   void Rusiuoti();
+  void Linksniuoti();
   void UzkrautiZodyna();
   void ImportuotiZodyna();
   void IssaugotiZodyna();

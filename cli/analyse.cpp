@@ -3,15 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/grupavimas.h"
 #include "analysis/grupavimo_etiketes.h"
-#include "analysis/sakinio_paieska.h"
-#include "analysis/segment_sutrumpinimai.h"
-#include "analysis/segmentavimas.h"
+#include "cli/argumentai.h"
 #include "cli/komandos.h"
-#include "cli/zodynu_parinktys.h"
 #include "core/cp1257.h"
-#include "translation/generavimas.h"
+#include "translation/eilutes_analize.h"
 
 namespace kervosta::cli {
 
@@ -41,7 +37,7 @@ void RasytiPagalba(std::ostream& out) {
          "  form), asmuo (1..6), teigiamas (0 negated), veikiamoji (0 passive), vidinis, nr.\n"
          "A text without words prints nothing.\n\n"
          "Options:\n"
-      << ZodynuParinkciuPagalba << "  --help                   show this help\n";
+      << ZodynuParinkciuPagalba << "  -h, --help               show this help\n";
 }
 
 std::string Pozymiai(const TZodis& z) {
@@ -79,53 +75,33 @@ void RasytiGrupes(std::ostream& out, const SGList& grupes) {
 }
 
 void Analizuoti(Aplinka& aplinka, std::string_view tekstas, std::ostream& out) {
-  TSakinys saltinis;
-  TSakinys vertinys;
-  SGList grupes;
-  SkaidytiZodzius(tekstas, saltinis);
-  if (saltinis.Kiekis() == 0) return;
-  ValytiSaltini(saltinis);
-  IsskleistiSutrumpinimus(saltinis);
-  SurastiAutomatiskai(aplinka, saltinis);
-  AnalizuotiSakiniLangui(aplinka, saltinis, vertinys, grupes);
-  ValytiVerti(vertinys);
-  GeneruotiSakini(aplinka, vertinys);
-  RasytiZodzius(out, "Angliškas sakinys"_lt, saltinis, false);
-  RasytiZodzius(out, "Lietuviškas sakinys"_lt, vertinys, true);
-  RasytiGrupes(out, grupes);
-}
-
-int Naudojimas(Srautai& srautai, const std::string& klaida) {
-  srautai.err << Pavadinimas << ": " << klaida << " (see " << Pavadinimas << " --help)\n";
-  return IsejimasNaudojimas;
+  EilutesAnalize analize;
+  if (!AnalizuotiEilute(aplinka, tekstas, analize)) return;
+  RasytiZodzius(out, "Angliškas sakinys"_lt, analize.Saltinis, false);
+  RasytiZodzius(out, "Lietuviškas sakinys"_lt, analize.Vertinys, true);
+  RasytiGrupes(out, analize.Grupes);
 }
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
-  ZodynuParinktys zodynai;
-  std::string tekstas;
-  bool yraTeksto = false;
+  Argumentai a;
   try {
-    for (std::size_t i = 0; i < argumentai.size(); ++i) {
-      if (argumentai[i] == "--help") {
-        RasytiPagalba(srautai.out);
-        return IsejimasGerai;
-      }
-      if (ImtiZodynoParinkti(argumentai, i, zodynai)) continue;
-      if (argumentai[i].size() > 1 && argumentai[i][0] == '-' && !yraTeksto)
-        return Naudojimas(srautai, "unknown option '" + argumentai[i] + "'");
-      tekstas += (yraTeksto ? " " : "") + argumentai[i];
-      yraTeksto = true;
-    }
-  } catch (const ZodynoParinktiesKlaida& klaida) {
-    return Naudojimas(srautai, klaida.what());
+    a = SkaitytiArgumentus(argumentai, true);
+  } catch (const NaudojimoKlaida& klaida) {
+    return Naudojimas(srautai, Pavadinimas, klaida.what());
   }
-  if (!yraTeksto) return Naudojimas(srautai, "no TEXT to analyse");
+  if (a.Pagalba) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  if (a.Kiti.empty()) return Naudojimas(srautai, Pavadinimas, "no TEXT to analyse");
+  std::string tekstas;
+  for (const std::string& dalis : a.Kiti) tekstas += (tekstas.empty() ? "" : " ") + dalis;
 
   Cp1257Tekstas cp1257;
   try {
     cp1257 = IsUtf8(tekstas);
   } catch (const NetinkamasUtf8& klaida) {
-    return Naudojimas(srautai, std::string("TEXT: ") + klaida.what());
+    return Naudojimas(srautai, Pavadinimas, std::string("TEXT: ") + klaida.what());
   }
   if (cp1257.Pakeista > 0)
     srautai.err << Pavadinimas << ": warning: " << cp1257.Pakeista
@@ -133,12 +109,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
 
   Aplinka aplinka;
   aplinka.AutomatinisVertimas = 1;
-  try {
-    IkeltiZodynus(zodynai, aplinka.Zodynai);
-  } catch (const ZodynoSkaitymoKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
-    return IsejimasFailas;
-  }
+  if (!IkeltiZodynus(a.Zodynai, aplinka.Zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   Analizuoti(aplinka, cp1257.Tekstas, srautai.out);
   return BaigtiIsvedima(srautai, Pavadinimas);
 }

@@ -86,12 +86,10 @@ void SkaiciuotiSakini(ZodynuRinkinys& zodynai, std::string_view sakinys, Skaicia
 // carried into the next line, and what is left at the end as one more sentence.
 std::vector<std::string> Sakiniai(std::string_view tekstas) {
   std::vector<std::string> sakiniai;
-  std::string pernesta;
-  for (const std::string& eilute : SkaidytiEilutemis(tekstas)) {
-    const std::string su_pernesta = pernesta + eilute;
-    SkaidytiSakinius(su_pernesta, sakiniai, pernesta);
-  }
-  if (!pernesta.empty()) VisasLikutisSakiniu(pernesta, sakiniai);
+  SakiniuSkaidytojas skaidytojas;
+  for (const std::string& eilute : SkaidytiEilutemis(tekstas))
+    skaidytojas.SkaidytiEilute(eilute, sakiniai);
+  if (!skaidytojas.Likutis().empty()) VisasLikutisSakiniu(skaidytojas.Likutis(), sakiniai);
   return sakiniai;
 }
 

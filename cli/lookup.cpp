@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "analysis/zodzio_paieska.h"
+#include "cli/argumentai.h"
 #include "cli/komandos.h"
-#include "cli/zodynu_parinktys.h"
 #include "core/cp1257.h"
 
 namespace kervosta::cli {
@@ -25,7 +25,7 @@ void RasytiPagalba(std::ostream& out) {
          "dictionaries about it; otherwise automatic translation takes the last candidate.\n\n"
          "Options:\n"
       << ZodynuParinkciuPagalba
-      << "  --help                   show this help\n\n"
+      << "  -h, --help               show this help\n\n"
          "Output: one line a candidate, UTF-8, 13 TAB-separated columns:\n"
          "  1 English word (lower case)   2 Lithuanian text   3 Lithuanian stem\n"
          "  4 part of speech: 0 noun, 1 pronoun, 2 verb, 3 adverb, 4 adjective, 5 auxiliary or\n"
@@ -54,40 +54,28 @@ void RasytiKandidata(const TZodis& z, std::ostream& out) {
 }
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
-  ZodynuParinktys parinktys;
-  std::vector<std::string> zodziai;
+  Argumentai a;
   try {
-    for (std::size_t i = 0; i < argumentai.size(); ++i) {
-      const std::string& a = argumentai[i];
-      if (a == "--help" || a == "-h") {
-        RasytiPagalba(srautai.out);
-        return IsejimasGerai;
-      }
-      if (ImtiZodynoParinkti(argumentai, i, parinktys)) continue;
-      if (a.size() > 1 && a[0] == '-') throw ZodynoParinktiesKlaida("unknown option '" + a + "'");
-      zodziai.push_back(a);
-    }
-    if (zodziai.size() != 1) throw ZodynoParinktiesKlaida("name exactly one WORD");
-  } catch (const ZodynoParinktiesKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << " (see " << Pavadinimas << " --help)\n";
-    return IsejimasNaudojimas;
+    a = SkaitytiArgumentus(argumentai);
+  } catch (const NaudojimoKlaida& klaida) {
+    return Naudojimas(srautai, Pavadinimas, klaida.what());
   }
+  if (a.Pagalba) {
+    RasytiPagalba(srautai.out);
+    return IsejimasGerai;
+  }
+  if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name exactly one WORD");
 
   std::string zodis;
   try {
-    zodis = IsUtf8(zodziai.front()).Tekstas;
+    zodis = IsUtf8(a.Kiti.front()).Tekstas;
   } catch (const NetinkamasUtf8&) {
     srautai.err << Pavadinimas << ": the WORD is not valid UTF-8\n";
     return IsejimasNaudojimas;
   }
 
   ZodynuRinkinys zodynai;
-  try {
-    IkeltiZodynus(parinktys, zodynai);
-  } catch (const ZodynoSkaitymoKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
-    return IsejimasFailas;
-  }
+  if (!IkeltiZodynus(a.Zodynai, zodynai, srautai, Pavadinimas)) return IsejimasFailas;
 
   TZodis vidinis;
   vidinis.Angl = AnglMazosiomis(zodis);

@@ -38,8 +38,9 @@ void RodytiKlausima(std::uint8_t rezimas, const std::string& sakinioTekstas,
 
 void RodytiPrasyma(const std::string& zodis, int kiekis, int numatytas, std::ostream& out) {
   if (kiekis > 0)
-    out << "Choose 1-" << kiekis << "; Enter takes " << numatytas << ", a keeps \"" << IUtf8(zodis)
-        << "\" in English, q stops asking: ";
+    out << "Choose 1-" << kiekis << "; Enter takes "
+        << (numatytas > 0 ? std::to_string(numatytas) : std::string("the automatic choice"))
+        << ", a keeps \"" << IUtf8(zodis) << "\" in English, q stops asking: ";
   else
     out << "Enter or a keeps \"" << IUtf8(zodis) << "\" in English, q stops asking: ";
   out.flush();

@@ -30,6 +30,8 @@ constexpr std::string_view Pavadinimas = "kervosta-cli translate";
 struct VertimoParinktys {
   ZodynuParinktys Zodynai;
   bool BeGramatikos = false;
+  bool PazodinisParinkimas = false;
+  bool Tujinti = false;
   bool Koreguoti = false;
   bool Pagalba = false;
   std::vector<std::string> Failai;
@@ -45,6 +47,10 @@ struct Jungiklis {
 constexpr Jungiklis Jungikliai[] = {
     {"--no-grammar", "translate without the syntactic grouping",
      [](VertimoParinktys& p) { p.BeGramatikos = true; }},
+    {"--literal-choice", "take the last dictionary candidate, whatever the context",
+     [](VertimoParinktys& p) { p.PazodinisParinkimas = true; }},
+    {"--informal", "address the reader as \"tu\" instead of \"jūs\"",
+     [](VertimoParinktys& p) { p.Tujinti = true; }},
     {"--correct", "ask on the terminal about unknown and ambiguous words",
      [](VertimoParinktys& p) { p.Koreguoti = true; }},
     {"--help", "show this help", [](VertimoParinktys& p) { p.Pagalba = true; }},
@@ -154,6 +160,8 @@ void ParuostiAplinka(const VertimoParinktys& parinktys, Aplinka& aplinka) {
   }
   aplinka.AutomatinisVertimas = 1;
   aplinka.GramatineAnalize = parinktys.BeGramatikos ? 0 : 1;
+  aplinka.KontekstoTaisykle = !parinktys.PazodinisParinkimas;
+  aplinka.Kreipinys = parinktys.Tujinti ? KreipinioForma::Tu : KreipinioForma::Jus;
 }
 
 void Versti(Aplinka& aplinka, const Ivestis& ivestis, std::ostream& out) {

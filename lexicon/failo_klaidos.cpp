@@ -9,6 +9,8 @@ FailasNerastas::FailasNerastas() : FailoKlaida("File not found") {}
 PrieigaUzdrausta::PrieigaUzdrausta() : FailoKlaida("File access denied") {}
 DiskasPilnas::DiskasPilnas() : FailoKlaida("Disk full") {}
 SkaitymasUzPabaigos::SkaitymasUzPabaigos() : FailoKlaida("Read beyond end of file") {}
+NeFailas::NeFailas() : FailoKlaida("Not a regular file") {}
+PerDidelisFailas::PerDidelisFailas() : FailoKlaida("File too large") {}
 IvestiesIsvestiesKlaida::IvestiesIsvestiesKlaida(int kodas)
     : FailoKlaida("I/O error " + std::to_string(kodas)), kodas_(kodas) {}
 
@@ -23,6 +25,8 @@ void MestiFailoKlaida(int sistemosKodas) {
     case ENOSPC:
     case EDQUOT:
       throw DiskasPilnas();
+    case EISDIR:
+      throw NeFailas();
     default:
       throw IvestiesIsvestiesKlaida(sistemosKodas);
   }

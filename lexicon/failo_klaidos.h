@@ -34,6 +34,18 @@ class SkaitymasUzPabaigos : public FailoKlaida {
   SkaitymasUzPabaigos();
 };
 
+// "Not a regular file": a folder, a device or a pipe where a dictionary file was expected.
+class NeFailas : public FailoKlaida {
+ public:
+  NeFailas();
+};
+
+// "File too large": more than a dictionary can hold.
+class PerDidelisFailas : public FailoKlaida {
+ public:
+  PerDidelisFailas();
+};
+
 // "I/O error %d" with the system's error number.
 class IvestiesIsvestiesKlaida : public FailoKlaida {
  public:

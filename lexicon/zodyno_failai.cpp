@@ -47,13 +47,19 @@ Deskriptorius Atidaryti(const std::filesystem::path& failas, int veiksena, mode_
   }
 }
 
-// A folder opens for reading but fails at the first read; refusing it here keeps the list that
-// loading would otherwise have emptied.
+// Only a regular file of at most this many records is read: a device or a pipe may never end.
+constexpr off_t DidziausiasFailas = static_cast<off_t>(ZodynoIrasas::Dydis) * 2'000'000;
+
+// A folder, a device or a pipe is refused before anything is read, so the list that loading
+// would empty is kept. The file is opened without blocking, so a pipe with no writer cannot hang
+// the program.
 Deskriptorius AtidarytiSkaityti(const std::filesystem::path& failas) {
-  Deskriptorius fd = Atidaryti(failas, O_RDONLY);
+  Deskriptorius fd = Atidaryti(failas, O_RDONLY | O_NONBLOCK);
   struct stat busena {};
   if (::fstat(fd.fd(), &busena) != 0) MestiFailoKlaida(errno);
-  if (S_ISDIR(busena.st_mode)) MestiFailoKlaida(EISDIR);
+  if (!S_ISREG(busena.st_mode)) throw NeFailas();
+  if (busena.st_size > DidziausiasFailas) throw PerDidelisFailas();
+  ::fcntl(fd.fd(), F_SETFL, ::fcntl(fd.fd(), F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -109,6 +115,29 @@ std::filesystem::path IssaugojimoTikslas(const std::filesystem::path& failas) {
     if (!klaida) return tikslas;
   }
   return failas;
+}
+
+// A file that exists under the target's name must be a regular file: a save never replaces a
+// folder, a device or a pipe with a dictionary.
+void TikrintiTiksla(const std::filesystem::path& tikslas) {
+  struct stat busena {};
+  if (::stat(tikslas.c_str(), &busena) == 0 && !S_ISREG(busena.st_mode)) throw NeFailas();
+}
+
+// Temporary files of earlier saves to the same target that never finished (the program was
+// killed midway) are removed; they hold nothing the target lacks.
+void PasalintiSenusLaikinus(const std::filesystem::path& tikslas) {
+  const std::string pradzia = "." + tikslas.filename().string() + ".";
+  const std::filesystem::path katalogas =
+      tikslas.has_parent_path() ? tikslas.parent_path() : std::filesystem::path(".");
+  std::error_code klaida;
+  for (const auto& irasas : std::filesystem::directory_iterator(katalogas, klaida)) {
+    const std::string vardas = irasas.path().filename().string();
+    if (vardas.starts_with(pradzia) && vardas.ends_with(".tmp") &&
+        vardas.find_first_not_of("0123456789", pradzia.size()) == vardas.size() - 4 &&
+        vardas.size() > pradzia.size() + 4)
+      std::filesystem::remove(irasas.path(), klaida);
+  }
 }
 
 // Creates an empty file beside `tikslas` under a fresh name, with the target's permissions
@@ -176,8 +205,10 @@ void ImportuotiZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasa
 
 void IssaugotiZodyna(const std::filesystem::path& failas, const ZodynoSarasas& sarasas) {
   const std::filesystem::path tikslas = IssaugojimoTikslas(failas);
+  TikrintiTiksla(tikslas);
   // A file the user may not write is not replaced behind their back.
   if (::access(tikslas.c_str(), W_OK) != 0 && errno != ENOENT) MestiFailoKlaida(errno);
+  PasalintiSenusLaikinus(tikslas);
   auto [fd, laikinas] = SukurtiLaikinaFaila(tikslas);
   try {
     RasytiSarasa(fd.fd(), sarasas);
@@ -192,6 +223,7 @@ void IssaugotiZodyna(const std::filesystem::path& failas, const ZodynoSarasas& s
 
 void PridetiIZodyna(const std::filesystem::path& failas, ZodynoSarasas& sarasas,
                     const ZodynoIrasas& irasas) {
+  TikrintiTiksla(failas);
   Deskriptorius fd = Atidaryti(failas, O_WRONLY);
   struct stat busena {};
   if (::fstat(fd.fd(), &busena) != 0) MestiFailoKlaida(errno);

@@ -37,6 +37,7 @@ void PridetiIrasa(ZodynuRinkinys& zodynai, const ZodynoIrasas& irasas) {
 void PakeistiIrasa(ZodynuRinkinys& zodynai, ZodynoMazgas& mazgas, const ZodynoIrasas& irasas) {
   if (mazgas.Duomenys == irasas) return;
   mazgas.Duomenys = irasas;
+  zodynai.Pasirinktas().Pakeista();
   PazymetiPakeista(zodynai);
 }
 
@@ -63,7 +64,9 @@ void RusiuotiZodyna(ZodynuRinkinys& zodynai) {
     mazgai[i]->Duomenys = irasai[i];
     pakeista = true;
   }
-  if (pakeista) PazymetiPakeista(zodynai);
+  if (!pakeista) return;
+  zodynai.Pasirinktas().Pakeista();
+  PazymetiPakeista(zodynai);
 }
 
 void IkeltiVartotojoZodyna(ZodynuRinkinys& zodynai, const std::filesystem::path& failas) {

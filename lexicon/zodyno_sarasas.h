@@ -1,9 +1,15 @@
 // A dictionary in memory: a doubly linked list of records. Nodes are allocated one at a time and
 // never move, so words may point at the node they were found in.
+//
+// The list keeps an index from every English form its records store to the nodes that store it,
+// so lookup need not walk the whole list. The index is rebuilt at the first lookup after a
+// change; whoever writes a node's record directly calls Pakeista().
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "lexicon/zodyno_irasas.h"
 
@@ -25,6 +31,12 @@ class ZodynoSarasas {
   ZodynoSarasas& operator=(ZodynoSarasas&& kitas) noexcept;
   ~ZodynoSarasas() { Isvalyti(); }
 
+  // A node and its 1-based position in the list.
+  struct Vieta {
+    int Pozicija;
+    ZodynoMazgas* Mazgas;
+  };
+
   ZodynoMazgas* Galva() const { return galva_; }
   ZodynoMazgas* Uodega() const { return uodega_; }
   bool Tuscias() const { return galva_ == nullptr; }
@@ -43,9 +55,20 @@ class ZodynoSarasas {
   // Gives every node its position, 1..n.
   void Numeruoti();
 
+  // The nodes that store `forma` in any of `Angl1`..`Angl5`, in list order, each once.
+  const std::vector<Vieta>& SuForma(std::string_view forma) const;
+  // Tells the index that a node's record was written.
+  void Pakeista() { ++versija_; }
+
  private:
+  void Indeksuoti() const;
+
   ZodynoMazgas* galva_ = nullptr;
   ZodynoMazgas* uodega_ = nullptr;
+  std::uint64_t versija_ = 1;
+  mutable std::uint64_t indeksoVersija_ = 0;
+  // Keys view the records' own text, which stays put until a change, and a change rebuilds.
+  mutable std::unordered_map<std::string_view, std::vector<Vieta>> indeksas_;
 };
 
 }  // namespace kervosta

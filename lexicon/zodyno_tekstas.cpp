@@ -63,13 +63,24 @@ void PridetiSkaiciu(std::string& eilute, const ZodynoIrasas& irasas, SkaiciausRa
     PridetiLauka(eilute, r.raktas, std::to_string(reiksme));
 }
 
+bool YraValdymoZenklu(std::string_view tekstas) {
+  return std::any_of(tekstas.begin(), tekstas.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+}
+
+// A text field as a readable value; one with a control character (which no value may hold) is
+// left to the raw bytes.
+std::string Skaitomas(const ZodynoIrasas& irasas, TekstoLaukas laukas) {
+  std::string tekstas = irasas.Tekstas(laukas);
+  return YraValdymoZenklu(tekstas) ? std::string() : tekstas;
+}
+
 std::string AngliskosFormos(const ZodynoIrasas& irasas) {
   std::size_t kiek = Angliski.size();
-  while (kiek > 0 && irasas.Tekstas(Angliski[kiek - 1]).empty()) --kiek;
+  while (kiek > 0 && Skaitomas(irasas, Angliski[kiek - 1]).empty()) --kiek;
   std::string reiksme;
   for (std::size_t i = 0; i < kiek; ++i) {
     if (i) reiksme += '|';
-    reiksme += UzkoduotiReiksme(irasas.Tekstas(Angliski[i]));
+    reiksme += UzkoduotiReiksme(Skaitomas(irasas, Angliski[i]));
   }
   return reiksme;
 }
@@ -118,6 +129,9 @@ void NustatytiTekstaIsTeksto(ZodynoIrasas& irasas, TekstoLaukas laukas, std::str
   const std::string baitai = DekoduotiReiksme(reiksme);
   if (baitai.size() > ZodynoIrasas::TekstoTalpa)
     throw TekstoKlaida("'" + std::string(raktas) + "' is longer than 32 characters");
+  // A line break or another control character in a word would break the lines it is printed in.
+  if (YraValdymoZenklu(baitai))
+    throw TekstoKlaida("'" + std::string(raktas) + "' holds a control character");
   irasas.NustatytiTeksta(laukas, baitai);
 }
 
@@ -211,7 +225,7 @@ std::string IrasasITeksta(const ZodynoIrasas& irasas) {
   if (const std::string en = AngliskosFormos(irasas); !en.empty()) PridetiLauka(eilute, "en", en);
   PridetiSkaiciu(eilute, irasas, AnglSkaiciausRaktas);
   for (const auto& r : Lietuviski)
-    if (const std::string t = irasas.Tekstas(r.laukas); !t.empty())
+    if (const std::string t = Skaitomas(irasas, r.laukas); !t.empty())
       PridetiLauka(eilute, r.raktas, UzkoduotiReiksme(t));
   for (const auto& r : Paradigmos) PridetiSkaiciu(eilute, irasas, r);
   if (eilute.empty()) eilute = "pos=0";
@@ -260,6 +274,8 @@ ZodynoTekstoKlaida::ZodynoTekstoKlaida(int eilute, const std::string& priezastis
       priezastis_(priezastis) {}
 
 void SkaitytiZodynoTeksta(std::string_view tekstas, ZodynoSarasas& sarasas) {
+  // Editors may begin a UTF-8 file with a byte-order mark; it is no part of the first key.
+  if (tekstas.starts_with("\xEF\xBB\xBF")) tekstas.remove_prefix(3);
   int numeris = 0;
   std::size_t pradzia = 0;
   while (pradzia < tekstas.size()) {

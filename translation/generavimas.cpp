@@ -1,5 +1,6 @@
 #include "translation/generavimas.h"
 
+#include "analysis/grupavimo_taisykles.h"
 #include "core/cp1257.h"
 #include "morphology/kodai.h"
 #include "morphology/vardazodziu_formos.h"
@@ -58,6 +59,8 @@ void Priskirti(TZodis& z, const Forma& forma) {
 
 const ZodynoIrasas* Irasas(const TZodis& z) { return z.Irasas ? &z.Irasas->Duomenys : nullptr; }
 
+constexpr std::int32_t UsBudvardzioParadigma = 4;  // masculine paradigm of gražus, sunkus
+
 void Daiktavardis(TZodis& z, DarbinesReiksmes& r) {
   const int linksnis = r.Linksnis(z);
   const int skaicius = r.Skaicius(z);
@@ -76,8 +79,22 @@ void Skaitvardis(TZodis& z, DarbinesReiksmes& r) {
     Priskirti(z, SkaitvardzioForma(*irasas, *gimine, linksnis, skaicius));
 }
 
+// The neuter of "šalta", "gražu" ("It is cold"): the feminine nominative, but -u for the
+// adjectives in -us, whose feminine is -i (graži).
+void BevardisBudvardis(TZodis& z, const ZodynoIrasas& irasas) {
+  Forma forma =
+      BudvardzioForma(irasas, bgMoteriska, lVardininkas, skVienaskaita, LaipsnioKodas(z.Laipsnis));
+  const bool us = z.Laipsnis == 0 && irasas.Paradigma1() == UsBudvardzioParadigma;
+  if (forma && us && forma->ends_with('i')) forma->back() = 'u';
+  Priskirti(z, forma);
+}
+
 void Budvardis(TZodis& z, DarbinesReiksmes& r) {
   if (z.Laipsnis > lpAuksciausiasis) return;
+  if (z.Gimine == BevardeGimine) {
+    if (const ZodynoIrasas* irasas = Irasas(z)) BevardisBudvardis(z, *irasas);
+    return;
+  }
   const int gimine = BudvardzioGimine(r.Gimine(z));
   const int linksnis = r.Linksnis(z);
   const int skaicius = r.Skaicius(z);

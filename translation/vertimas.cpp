@@ -55,10 +55,7 @@ void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu
   const int eiluciuSk = anglu.EiluciuSk();
   for (int i = 0; i < eiluciuSk; ++i) {
     sakiniai.clear();
-    // The line break inside a sentence separates words as a space does: joined directly, the
-    // last word of one line and the first of the next would become one unknown word.
-    if (!skaidytojas.Likutis().empty()) skaidytojas.Skaidyti(" ", sakiniai);
-    skaidytojas.Skaidyti(anglu.Eilute(i), sakiniai);
+    skaidytojas.SkaidytiEilute(anglu.Eilute(i), sakiniai);
     lietuviu.PridetiEilute(VerstiSakinius(vertejas, sakiniai));
   }
   if (!skaidytojas.Likutis().empty())

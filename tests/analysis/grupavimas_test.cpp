@@ -48,6 +48,22 @@ TEST_F(Grupavimas, SplitsBySpeechPartAndCounts) {
             (std::vector<int>{2, 2, 1, 1, 1, 8, 6}));
 }
 
+// A numeral goes on with its noun phrase ("on the third table" is one phrase); a noun ends its
+// phrase unless another noun follows ("ten years old", "the house big").
+TEST_F(Grupavimas, NumeralsGoOnAndANounEndsItsPhrase) {
+  const std::pair<std::vector<std::string_view>, std::string> atvejai[] = {
+      {{"the", "two", "books"}, "0:6[the two books] "},
+      {{"the", "house", "big"}, "0:6[the house] 0:6[big] "},
+      {{"the", "bus", "station", "big"}, "0:6[the bus station] 0:6[big] "},
+  };
+  for (const auto& [zodziai, tiketina] : atvejai) {
+    TSakinys s = Sakinys(zodziai);
+    grupes = SGList{};
+    SudarytiGrupes(s, grupes);
+    EXPECT_EQ(Grupes(), tiketina);
+  }
+}
+
 TEST_F(Grupavimas, RolesAndCases) {
   const std::pair<std::vector<std::string_view>, std::string> atvejai[] = {
       // One noun group; the first noun of the pair takes the genitive.

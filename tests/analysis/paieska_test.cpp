@@ -53,6 +53,19 @@ TEST(AtpazintiVidini, LaterMatchesOverwriteEarlierOnes) {
   }
 }
 
+TEST(AmerikietiskaRasyba, BritishSpellingsInTheirAmericanForms) {
+  using Zodziai = std::vector<std::string>;
+  EXPECT_EQ(AmerikietiskaRasyba("colour"), Zodziai{"color"});
+  EXPECT_EQ(AmerikietiskaRasyba("favourite"), Zodziai{"favorite"});
+  EXPECT_EQ(AmerikietiskaRasyba("centres"), Zodziai{"centers"});
+  EXPECT_EQ(AmerikietiskaRasyba("travelled"), Zodziai{"traveled"});
+  EXPECT_EQ(AmerikietiskaRasyba("realise"), Zodziai{"realize"});
+  EXPECT_EQ(AmerikietiskaRasyba("grey"), Zodziai{"gray"});
+  // Only at the end: "treat" is no British spelling of anything.
+  EXPECT_EQ(AmerikietiskaRasyba("treat"), Zodziai{});
+  EXPECT_EQ(AmerikietiskaRasyba(""), Zodziai{});
+}
+
 // Records every question as "mode word candidates offered: sentence" and answers from a script;
 // with the script used up it chooses nothing.
 struct ScenarijausKlausejas : KoregavimoKlausejas {

@@ -37,7 +37,14 @@ TEST(SkaidytiSakinius, SplitsAtEndersBeforeACapitalOrSpaceAtFinalColonsAndAtCarr
       {"Wait.  here", {"Wait."}, "  here"},
       {"Done. ", {"Done."}, " "},
       {"It costs 3.5 dollars. ok", {}, "It costs 3.5 dollars. ok"},
-      {"He said \"Stop.\" Then (p. 4.) Next", {}, "He said \"Stop.\" Then (p. 4.) Next"},
+      // Closing quotation marks and brackets after an ender belong to the sentence it ends.
+      {"He said \"Stop.\" Then (p. 4.) Next", {"He said \"Stop.\"", " Then (p. 4.)"}, " Next"},
+      {"She asked: \"Why?\"", {"She asked: \"Why?\""}, ""},
+      {"\"Why?\" asked Tom. ", {"\"Why?\" asked Tom."}, " "},
+      {"It is \"ok.\"x", {}, "It is \"ok.\"x"},
+      // The point of a title ends nothing.
+      {"Mr. Green is here. Dr. Who", {"Mr. Green is here."}, " Dr. Who"},
+      {"I see Mr. Hm. Ok", {"I see Mr. Hm."}, " Ok"},
       {"Note:", {"Note:"}, ""},
       {"Note: this", {}, "Note: this"},
       {"One\rtwo\r", {"One\r", "two\r"}, ""},  // the carriage return stays in its sentence
@@ -115,28 +122,28 @@ TEST(ValytiSaltiniIrVerti, DropEmptyAndSingleSpaceWordsKeepingTheOrderOfTheRest)
 }
 
 TEST(IsskleistiSutrumpinimus, EveryContractionBecomesTwoWordsInPlace) {
-  TSakinys s = Zodziai("Aren't isn't we're he's haven't hasn't i've I'm don't");
+  TSakinys s = Zodziai("Aren't isn't we're he's haven't I've I'm don't can't won't cannot "
+                       "they'll you'd Tom's let's o'clock don’t"_lt);
   IsskleistiSutrumpinimus(s);
-  EXPECT_EQ(Anglu(s), (Eilutes{"are", "not", "is", "not", "we", "are", "he", "is", "have", "not",
-                               "has", "not", "i", "have", "i", "am", "don't"}));
-  for (int i : {0, 1}) EXPECT_EQ(s.Zodziai[i].Skaicius, 1) << i;  // "aren't" is plural, "not" too
-  EXPECT_EQ(s.Zodziai[14].Liet, "aš"_lt);
-  EXPECT_EQ(s.Zodziai[14].Vidinis, 1);
-  EXPECT_EQ(s.Zodziai[13].Liet, "");  // "have" is left for the dictionary
-  s = Zodziai("i'm sure i'm right, he's here and he's there");
+  EXPECT_EQ(Anglu(s), (Eilutes{"are", "not", "is", "not", "we", "are", "he", "'s", "have", "not",
+                               "i", "have", "i", "am", "do", "not", "can", "not", "will", "not",
+                               "can", "not", "they", "will", "you", "'d", "tom", "'s", "let's",
+                               "o'clock", "do", "not"}));
+  EXPECT_EQ(s.Zodziai[0].Tikrinis, 1);  // the first word keeps the capital, the second has none
+  EXPECT_EQ(s.Zodziai[1].Tikrinis, 0);
+  for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(s.Zodziai[i].Liet, "") << i;  // left to lookup
+  s = Zodziai("i'm sure i'm right");
   IsskleistiSutrumpinimus(s);
-  EXPECT_EQ(Anglu(s), (Eilutes{"i", "am", "sure", "i", "am", "right", ",", "he", "is", "here",
-                               "and", "he", "is", "there"}));
-  EXPECT_EQ(s.Zodziai[3].Liet, "aš"_lt);  // the second one is expanded in full too
+  EXPECT_EQ(Anglu(s), (Eilutes{"i", "am", "sure", "i", "am", "right"}));  // every one
 }
 
-// A target sentence; "," "." "(" ... are separators, a leading '^' marks `Tikrinis`.
+// A target sentence; "," "." "(" "\"" ... are separators, a leading '^' marks `Tikrinis`.
 TSakinys Vertimas(std::initializer_list<std::string_view> zodziai) {
   TSakinys s;
   for (std::string_view tekstas : zodziai) {
     TZodis z;
     const bool skyriklis =
-        tekstas.size() == 1 && std::string_view(",.!?()").find(tekstas) != std::string_view::npos;
+        tekstas.size() == 1 && std::string_view(",.!?():\"").find(tekstas) != std::string_view::npos;
     z.KalbosDalis = skyriklis ? dSkyriklis : dDaiktavardis;
     z.Tikrinis = tekstas.starts_with('^');
     z.Liet = tekstas.substr(z.Tikrinis);
@@ -162,6 +169,17 @@ TEST(IsvestiSakini, SpacesPunctuationAndCapitals) {
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"į"_lt, "^šiaulius"_lt, "ir", "^vilnių"_lt})),
             "Į Šiaulius ir Vilnių"_lt);
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({".", "taip"})), ". taip");  // no space after a first mark
+}
+
+// Quotation marks take turns opening and closing: an opening one takes its space before it and
+// passes the capital of the sentence start on; a closing one goes before an ender's space.
+TEST(IsvestiSakini, QuotationMarksOpenAndCloseAndTheFirstWordInsideTakesTheCapital) {
+  EXPECT_EQ(
+      IsvestiSakiniTekstu(Vertimas({"\"", "aš"_lt, "matau", ",", "\"", "jis", "sakė"_lt, "."})),
+      "\"Aš matau,\" jis sakė. "_lt);
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"ji", "klausė"_lt, ":", "\"", "^kur", "?", "\""})),
+            "Ji klausė: \"Kur?\" "_lt);
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"(", "\"", "taip", "\"", ")", "."})), "(\"Taip\"). ");
 }
 
 TEST(DidziojiRaide, UpperCasesTheFirstLetterLithuanianLettersIncluded) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 #include "analysis/grupavimas.h"
+#include "analysis/klausimai.h"
 #include "tests/analysis/grupavimas_zodziai.h"
 
 namespace kervosta {
@@ -25,7 +27,10 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"i", "do", "know"}, 2, 1, 2, 1, 0, {1}},
       // A modal contraction vanishes like the modal and "not" it stands for.
       {{"i", "won't", "go"}, 5, 0, 2, 1, 0, {1}},
-      {{"he", "should", "go"}, 5, 1, 2, 1, 1, {}},
+      {{"he", "would", "go"}, 5, 1, 2, 1, 1, {}},
+      // "should", "must", "can" stay as verbs of their own before an infinitive.
+      {{"he", "should", "go"}, 1, 1, 2, 1, 0, {}},
+      {{"we", "must", "not", "go"}, 1, 1, 2, 1, 0, {}},
       {{"to", "go"}, 1, 1, 2, 1, 0, {0}},
       {{"go"}, 2, 1, 2, 1, 0, {}},
       {{"you", "know"}, 2, 1, 2, 1, 0, {}},
@@ -49,12 +54,17 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
       {{"he", "won't", "have", "done"}, 3, 0, 4, 1, 0, {1}},
       {{"the", "book", "was", "being", "seen"}, 3, 1, 4, 0, 0, {2}},
       {{"the", "book", "will", "be", "seen"}, 3, 1, 4, 0, 0, {2}},
-      {{"the", "book", "should", "not", "be", "seen"}, 3, 1, 4, 0, 0, {3}},
+      {{"the", "book", "would", "not", "be", "seen"}, 3, 1, 4, 0, 0, {3}},
+      {{"the", "book", "should", "not", "be", "seen"}, 3, 1, 4, 0, 0, {}},
       // -ing forms: after a modal the "be" vanishes too.
       {{"he", "is", "going"}, 2, 1, 5, 1, 0, {1}},
       {{"he", "will", "be", "going"}, 5, 1, 5, 1, 0, {1, 2}},
-      {{"he", "should", "be", "going"}, 5, 1, 5, 1, 0, {2}},
-      {{"he", "should", "not", "be", "going"}, 5, 0, 5, 1, 0, {1, 3}},
+      {{"he", "would", "be", "going"}, 5, 1, 5, 1, 0, {2}},
+      {{"he", "would", "not", "be", "going"}, 5, 0, 5, 1, 0, {1, 3}},
+      {{"he", "should", "be", "going"}, 1, 1, 5, 1, 0, {2}},
+      {{"he", "should", "not", "be", "going"}, 1, 1, 5, 1, 0, {3}},
+      // "let's": a command to us.
+      {{"let's", "go"}, 2, 1, 2, 1, 2, {}},
       {{"he", "won't", "be", "going"}, 5, 0, 5, 1, 0, {1, 2}},
   };
   for (const auto& a : atvejai) {
@@ -78,8 +88,31 @@ TEST(ApdorotiPradiniVeiksmazodi, OnlyALoneVerbOpeningTheSentence) {
     TSakinys s = Sakinys(zodziai);
     SGList grupes;
     SudarytiGrupes(s, grupes);
-    ApdorotiPradiniVeiksmazodi(grupes);
+    ApdorotiPradiniVeiksmazodi(grupes, 5);
     for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(s.Zodziai[i].Nuosaka, 0) << i;
+  }
+}
+
+// A question takes the order of a statement; without a question word it starts with "ar",
+// whose English is empty. Without "?" nothing moves.
+TEST(ApverstiKlausima, TheAuxiliaryGoesBehindTheSubject) {
+  using Eilute = std::vector<std::string>;
+  const std::pair<std::vector<std::string_view>, Eilute> atvejai[] = {
+      {{"can", "you", "see", "?"}, {"", "you", "can", "see", "?"}},
+      {{"did", "not", "the", "boy", "go", "?"}, {"", "the", "boy", "did", "not", "go", "?"}},
+      {{"where", "does", "the", "boy", "go", "?"}, {"where", "the", "boy", "does", "go", "?"}},
+      {{"are", "you", "going", "?"}, {"", "you", "are", "going", "?"}},
+      {{"where", "are", "you", "?"}, {"where", "you", "are", "?"}},
+      {{"where", "is", "the", "station", "?"}, {"where", "is", "the", "station", "?"}},
+      {{"can", "you", "see", "."}, {"can", "you", "see", "."}},
+      {{"is", "the", "boy", "big", "?"}, {"is", "the", "boy", "big", "?"}},
+  };
+  for (const auto& [zodziai, tiketina] : atvejai) {
+    TSakinys s = Sakinys(zodziai);
+    ApverstiKlausima(s);
+    Eilute gauta;
+    for (int i = 0; i < s.Kiekis(); ++i) gauta.push_back(s.Zodziai[i].Angl);
+    EXPECT_EQ(gauta, tiketina);
   }
 }
 

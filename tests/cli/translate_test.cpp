@@ -27,6 +27,18 @@ TEST_F(Translate, PrintsOneLinePerInputLineAndOneForTextAfterTheLastSentence) {
   EXPECT_EQ(Eiluciu(Paleisti("translate a.txt --no-grammar b.txt").Isvestis), 3u);
 }
 
+// --informal says "tu" to the reader; --literal-choice takes the last candidate of every word.
+TEST_F(Translate, FormOfAddressAndLiteralChoiceReachTheTranslation) {
+  const std::pair<std::string, std::string> atvejai[] = {
+      {"translate", "Eikite namo. \nMokytojas yra labai malonus. \n"},
+      {"translate --informal", "Eik namo. \nMokytojas yra labai malonus. \n"},
+      {"translate --literal-choice", "Eikite namai. \nMokytojas yra labai rūšis. \n"},
+  };
+  for (const auto& [komanda, isvestis] : atvejai)
+    EXPECT_EQ(Paleisti(komanda, "Go home.\nThe teacher is very kind.\n").Isvestis, isvestis)
+        << komanda;
+}
+
 TEST_F(Translate, UnmappableCharactersWarnOnceAndMalformedUtf8FailsNamingTheOffset) {
   // Windows-1257 holds é and € but not →, 😀 or ∞.
   const Rezultatas pakeisti = Paleisti("translate", "Café → 😀.\n€ ∞.\n");

@@ -1,6 +1,7 @@
 #include "lexicon/zodyno_failai.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -129,6 +130,43 @@ TEST_F(ZodynoFailai, FailedSaveLeavesTheOldFileIntactAndNoTemporaryFile) {
   EXPECT_EQ(Baitai("main.zod"), senas);
   EXPECT_EQ(std::distance(fs::directory_iterator(katalogas_), fs::directory_iterator()), 1)
       << "temporary file left";
+}
+
+// Only regular files are read or replaced: a pipe without a writer would hang a load, and a save
+// must never turn a device or a pipe into a dictionary file. A link is saved through.
+TEST_F(ZodynoFailai, PipesDevicesAndFoldersAreRefusedAndLinksSavedThrough) {
+  ZodynoSarasas sarasas;
+  sarasas.Prideti(Irasas(1, "kept"));
+  ASSERT_EQ(::mkfifo(Kelias("pipe.zod").c_str(), 0600), 0);
+  fs::create_directory(Kelias("dir.zod"));
+  for (const char* vardas : {"pipe.zod", "dir.zod"}) {
+    EXPECT_THROW(IkeltiZodyna(Kelias(vardas), sarasas), NeFailas) << vardas;
+    EXPECT_THROW(ImportuotiZodyna(Kelias(vardas), sarasas), NeFailas) << vardas;
+    EXPECT_THROW(IssaugotiZodyna(Kelias(vardas), sarasas), NeFailas) << vardas;
+    EXPECT_THROW(PridetiIZodyna(Kelias(vardas), sarasas, Irasas(1, "x")), NeFailas) << vardas;
+  }
+  EXPECT_THROW(IkeltiZodyna("/dev/zero", sarasas), NeFailas);
+  EXPECT_THROW(IssaugotiZodyna("/dev/null", sarasas), NeFailas);
+  EXPECT_EQ(Irasai(sarasas), std::vector<ZodynoIrasas>{Irasas(1, "kept")});
+  EXPECT_TRUE(fs::is_fifo(Kelias("pipe.zod")));
+
+  IssaugotiZodyna(Kelias("real.zod"), sarasas);
+  fs::create_symlink(Kelias("real.zod"), Kelias("link.zod"));
+  sarasas.Prideti(Irasas(1, "more"));
+  IssaugotiZodyna(Kelias("link.zod"), sarasas);
+  EXPECT_TRUE(fs::is_symlink(Kelias("link.zod")));
+  EXPECT_EQ(fs::file_size(Kelias("real.zod")), 2 * ZodynoIrasas::Dydis);
+}
+
+// A save killed midway leaves its temporary file; the next save of that file removes it.
+TEST_F(ZodynoFailai, TheNextSaveRemovesATemporaryFileLeftByAnInterruptedOne) {
+  ZodynoSarasas sarasas;
+  sarasas.Prideti(Irasas(1, "a"));
+  std::ofstream(Kelias(".main.zod.12345.tmp")) << "half";
+  std::ofstream(Kelias(".other.zod.12345.tmp")) << "not ours";
+  IssaugotiZodyna(Kelias("main.zod"), sarasas);
+  EXPECT_FALSE(fs::exists(Kelias(".main.zod.12345.tmp")));
+  EXPECT_TRUE(fs::exists(Kelias(".other.zod.12345.tmp")));
 }
 
 }  // namespace

@@ -61,8 +61,9 @@ TEST_F(Sakiniai, KnownSentencesTranslate) {
       {"The boys come.", "Berniukai ateina. "},
       {"The boy will come.", "Berniukas ateis. "},
       {"The boy has come.", "Berniukas atėjo. "},
-      // English capitalises "I" everywhere; Lithuanian only at the start of the sentence.
-      {"The boy and I see the book.", "Berniukas ir aš matau knygą. "},
+      // English capitalises "I" everywhere; Lithuanian only at the start of the sentence. A
+      // subject joined by "and" is plural.
+      {"The boy and I see the book.", "Berniukas ir aš matome knygą. "},
       // "būti" takes its own third persons, fuses with "ne" and keeps the predicate nominative.
       {"They are boys.", "Jie yra berniukai. "},
       {"The boy is not a teacher.", "Berniukas nėra mokytojas. "},

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
@@ -85,18 +86,28 @@ class LangaiTest : public QObject {
     }
   }
 
-
+  // Each switch acts at once and shows its state the next time the window opens: the grammar
+  // analysis, the choice by context and the form of address (jūs at first).
   void nustatymaiVeikiaIskart() {
     Aplinka aplinka;
     {
       TForm8 langas(aplinka);
-      auto* laukelis = langas.findChild<QCheckBox*>("CheckBox1");
-      QVERIFY(laukelis->isChecked());
-      laukelis->click();
+      QVERIFY(langas.findChild<QCheckBox*>("CheckBox1")->isChecked());
+      QVERIFY(langas.findChild<QCheckBox*>("CheckBox2")->isChecked());
+      QVERIFY(langas.findChild<QRadioButton*>("RadioButton1")->isChecked());
+      langas.findChild<QCheckBox*>("CheckBox1")->click();
+      langas.findChild<QCheckBox*>("CheckBox2")->click();
+      langas.findChild<QRadioButton*>("RadioButton2")->click();
       QCOMPARE(aplinka.GramatineAnalize, 0);
+      QVERIFY(!aplinka.KontekstoTaisykle);
+      QVERIFY(aplinka.Kreipinys == KreipinioForma::Tu);
     }
     TForm8 vel(aplinka);
     QVERIFY(!vel.findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QVERIFY(!vel.findChild<QCheckBox*>("CheckBox2")->isChecked());
+    QVERIFY(vel.findChild<QRadioButton*>("RadioButton2")->isChecked());
+    vel.findChild<QRadioButton*>("RadioButton1")->click();
+    QVERIFY(aplinka.Kreipinys == KreipinioForma::Jus);
   }
 
   void taisykliuKodaiKartaKiekvienas() {

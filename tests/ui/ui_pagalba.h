@@ -81,6 +81,10 @@ struct ScenarijausDialogai : Dialogai {
     KlaustaZodyno.append(issaugoti);
     return Zodynas;
   }
+  std::optional<QString> Dokumentas;  // the document chosen for import
+  QStringList Atverta;                // files opened in another program
+  std::optional<QString> PasirinktiDokumenta(const QString&) override { return Dokumentas; }
+  void AtvertiIsoreje(const QString& failas) override { Atverta.append(failas); }
   int Rodyti(QDialog& langas) override {
     Rodyta.append(langas.objectName());
     return Langai.isEmpty() ? QDialog::Rejected : Langai.takeFirst()(langas);

@@ -197,6 +197,10 @@ class VertimasTest : public QObject {
     QCOMPARE(daugiaprasmis.PasirinktasVariantas(), 2);
     daugiaprasmis.Pasirinkti(4);  // outside the list: no change
     QCOMPARE(daugiaprasmis.PasirinktasVariantas(), 2);
+    daugiaprasmis.Pasirinkti(0);  // none: automatic translation will choose
+    QCOMPARE(daugiaprasmis.PasirinktasVariantas(), 0);
+    QVERIFY(tinklelis->selectedItems().isEmpty());
+    daugiaprasmis.Pasirinkti(2);
     // Switching correction off stays visible on its button; the dialog stays open.
     auto* isjungti = daugiaprasmis.findChild<QPushButton*>("BitBtn3");
     isjungti->click();

@@ -1,0 +1,337 @@
+#include "analysis/kandidatu_parinkimas.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "analysis/segment_sutrumpinimai.h"
+
+namespace kervosta {
+
+namespace {
+
+using Zodziai = std::initializer_list<std::string_view>;
+
+constexpr std::uint8_t FormaBazine = 2;
+constexpr std::uint8_t FormaButoji = 3;
+constexpr std::uint8_t FormaDalyvis = 4;
+constexpr std::uint8_t FormaIng = 5;
+
+constexpr std::int32_t SavybinisIvardis = 2;  // the pronoun kind of "my", "its"
+constexpr std::int32_t KategorijaLaikas = 4;  // the category that marks a sense of time
+
+bool Yra(const TZodis& z, Zodziai zodziai) {
+  for (std::string_view w : zodziai)
+    if (z.Angl == w) return true;
+  return false;
+}
+
+const ZodynoIrasas* Irasas(const TZodis& z) { return z.Irasas ? &z.Irasas->Duomenys : nullptr; }
+
+// Words after which English has a verb: modals, "do", the marks of "'d" and "let's".
+bool ReikalaujaVeiksmazodzio(const TZodis& z) {
+  return Yra(z, {"will", "shall", "would", "should", "can", "could", "may", "might", "must", "do",
+                 "does", "did", "let's", "'d"});
+}
+
+// The mark of "'s" right after a noun: the noun owns what follows ("Tom's car").
+bool SavybineZyme(const TSakinys& s, int i) {
+  return s.ZodisYra(i, ZymeS) && s.DalisYra(i - 1, dDaiktavardis);
+}
+
+bool ButiesForma(const TZodis& z) {
+  return (z.Vidinis == 1 && z.KalbosDalis == dVeiksmazodis && z.Nr >= 1 && z.Nr <= 3) ||
+         Yra(z, {"am", "is", "are", "was", "were", "be", "been", "being"});
+}
+
+bool TurejimoForma(const TZodis& z) { return Yra(z, {"have", "has", "had", "having"}); }
+
+// Adverbs of degree come before an adjective or another adverb.
+bool Laipsnio(const TZodis& z) {
+  return Yra(z, {"very", "too", "so", "quite", "really", "rather", "pretty", "extremely", "how",
+                 "more", "most", "less", "least", "fairly", "absolutely", "completely"});
+}
+
+// A word that a noun or adjective follows in a noun phrase: an article, a possessive or
+// demonstrative, a numeral, an owner in the genitive. An adjective (`budvardis`) only where it
+// stands before its noun, not as the predicate of "it is cold today".
+bool PriesDaiktavardi(const TZodis& z, bool budvardis = false) {
+  switch (z.KalbosDalis) {
+    case dDeterminantas:
+    case dSkaitvardis: return true;
+    case dBudvardis: return budvardis;
+    case dAsmKitas: return z.Linksnis == 1 || z.Angl == "her";
+    case dIvardis: {
+      // "this", "each", "which" (declinable) and "my", "its" (possessive); "who" stands alone.
+      const ZodynoIrasas* irasas = Irasas(z);
+      return irasas && z.Angl != "who" &&
+             (irasas->Paradigma3() != 0 || irasas->Pozymis() == SavybinisIvardis);
+    }
+    case dDaiktavardis: return z.Linksnis == 1;
+    default: return false;
+  }
+}
+
+// The index of the nearest word before `i` that is not an adverb nor "not"; -1 for none.
+int AnkstesnisBePrieveiksmiu(const TSakinys& s, int i) {
+  int j = i - 1;
+  while (j >= 0 && (s.DalisYra(j, dPrieveiksmis) || s.ZodisYra(j, "not"))) --j;
+  return j;
+}
+
+// An auxiliary before the word still waits for its verb: "does this ticket cost", "will you
+// never learn", "did not see". Only a noun phrase, adverbs and "not" may stand between.
+bool LaukiaVeiksmazodzio(const TSakinys& s, int i) {
+  for (int j = i - 1; j >= 0 && j >= i - 6; --j) {
+    const TZodis& z = s.Zodziai[j];
+    if (ReikalaujaVeiksmazodzio(z)) return true;
+    if (z.Angl == "not" || z.KalbosDalis == dPrieveiksmis || PriesDaiktavardi(z) ||
+        z.KalbosDalis == dDaiktavardis || z.KalbosDalis == dIvardis ||
+        z.KalbosDalis == dAsmVardininkas)
+      continue;
+    return false;
+  }
+  return false;
+}
+
+// "to" is the mark of an infinitive unless a verb of motion goes to a place with it.
+bool BendratiesTo(const TSakinys& s, int to) {
+  return s.ZodisYra(to, "to") && !(to > 0 && JudejimoVeiksmazodis(s.Zodziai[to - 1]));
+}
+
+// A base-form verb that the words before it call for.
+bool LaukiamaBazine(const TSakinys& s, int i) {
+  const int j = AnkstesnisBePrieveiksmiu(s, i);
+  return (j >= 0 && BendratiesTo(s, j)) || LaukiaVeiksmazodzio(s, i);
+}
+
+// A form of "have" or "be" before the word, adverbs, "not" and an inverted subject aside.
+bool LaukiamasDalyvis(const TSakinys& s, int i) {
+  for (int j = i - 1; j >= 0 && j >= i - 4; --j) {
+    const TZodis& z = s.Zodziai[j];
+    if (TurejimoForma(z) || ButiesForma(z) || z.Angl == ZymeS) return true;
+    if (z.Angl != "not" && z.KalbosDalis != dPrieveiksmis && z.KalbosDalis != dAsmVardininkas)
+      return false;
+  }
+  return false;
+}
+
+// One choice of the context: a part of speech and, for verbs, the English forms allowed.
+struct Pageidavimas {
+  std::uint8_t Dalis;
+  std::uint32_t Formos = ~0u;  // bits of `AnglForma`
+};
+
+constexpr std::uint32_t FormuBitai(std::initializer_list<std::uint8_t> formos) {
+  std::uint32_t b = 0;
+  for (std::uint8_t f : formos) b |= 1u << f;
+  return b;
+}
+
+using Pageidavimai = std::vector<Pageidavimas>;
+
+// The word matches the form of its entry that only the third person singular has ("leaves").
+bool TreciasisAsmuo(const TZodis& z) {
+  const ZodynoIrasas* irasas = Irasas(z);
+  return irasas && z.AnglForma == FormaBazine &&
+         irasas->Vaizdas(TekstoLaukas::Angl2) == z.Angl &&
+         irasas->Vaizdas(TekstoLaukas::Angl1) != z.Angl;
+}
+
+bool TikBazine(const TZodis& z) {
+  const ZodynoIrasas* irasas = Irasas(z);
+  return irasas && z.AnglForma == FormaBazine && irasas->Vaizdas(TekstoLaukas::Angl1) == z.Angl;
+}
+
+const TZodis* Paskutinis(const TZodziuList& kandidatai, std::uint8_t dalis, std::uint32_t formos) {
+  for (int i = kandidatai.Kiekis() - 1; i >= 0; --i) {
+    const TZodis& z = kandidatai[i];
+    if (z.KalbosDalis != dalis) continue;
+    if (dalis == dVeiksmazodis && !(formos & (1u << z.AnglForma))) continue;
+    return &z;
+  }
+  return nullptr;
+}
+
+// After a noun that may be the subject a verb agrees with it: "the mother drinks", "leaves
+// fall", "the bus stopped"; "the car park" and "the leaves drinks" stay nouns.
+bool SutinkaSuVeiksniu(const TZodis& daiktavardis, const TZodziuList& kandidatai) {
+  for (int i = 0; i < kandidatai.Kiekis(); ++i) {
+    const TZodis& z = kandidatai[i];
+    if (z.KalbosDalis != dVeiksmazodis) continue;
+    if (z.AnglForma == FormaButoji) return true;
+    if (daiktavardis.Skaicius == 0 ? TreciasisAsmuo(z) : TikBazine(z)) return true;
+  }
+  return false;
+}
+
+constexpr std::uint32_t Veiksmazodinis =
+    DaliesBitas(dVeiksmazodis) | DaliesBitas(dPagalbinis) | DaliesBitas(dAsmVardininkas);
+
+// The adjective at the index stands before a noun: after an article, a possessive, a numeral,
+// another such adjective or a preposition, or at the start.
+bool PriesDaiktavardiBudvardis(const TSakinys& s, int i) {
+  if (!s.DalisYra(i, dBudvardis)) return false;
+  if (SakinioPradzia(s, i)) return true;
+  const TZodis& pries = s.Zodziai[i - 1];
+  return PriesDaiktavardi(pries) || pries.KalbosDalis == dPrielinksnis ||
+         PriesDaiktavardiBudvardis(s, i - 1);
+}
+
+constexpr std::uint32_t FrazesPradzia =
+    DaliesBitas(dDeterminantas) | DaliesBitas(dAsmKitas) | DaliesBitas(dSkaitvardis) |
+    DaliesBitas(dDaiktavardis) | DaliesBitas(dIvardis);
+
+bool TuriDali(const TZodziuList& kandidatai, std::uint8_t dalis) {
+  for (int i = 0; i < kandidatai.Kiekis(); ++i)
+    if (kandidatai[i].KalbosDalis == dalis) return true;
+  return false;
+}
+
+Pageidavimai DaiktavardzioVieta(const ParinkimoKontekstas& k) {
+  // "the second film": before a noun an adjective or an ordinal, not a noun ("sekundė").
+  if (k.KitoDalys & DaliesBitas(dDaiktavardis))
+    return {{dBudvardis}, {dSkaitvardis}, {dDaiktavardis}};
+  return {{dDaiktavardis}, {dBudvardis}, {dSkaitvardis}};
+}
+
+bool Klausimas(const TSakinys& s) {
+  for (int i = s.Kiekis() - 1; i >= 0; --i)
+    if (s.DalisYra(i, dSkyriklis) && s.Zodziai[i].Angl == "?") return true;
+  return false;
+}
+
+Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
+                                          const TZodziuList& kandidatai) {
+  // "When does it open?": a question starts with the question adverb, not the conjunction.
+  if (Klausimas(k.Sakinys) && TuriDali(kandidatai, dJungtukas)) return {{dPrieveiksmis}};
+  // A command starts with the base form; "Leaves fall", "Work is hard" start with a noun. A word
+  // that cannot be a verb is left to the last candidate ("Yesterday we ate").
+  if (!TuriDali(kandidatai, dVeiksmazodis)) return {};
+  if ((k.KitoDalys & Veiksmazodinis) == 0)
+    for (int i = 0; i < kandidatai.Kiekis(); ++i)
+      if (TikBazine(kandidatai[i])) return {{dVeiksmazodis, FormuBitai({FormaBazine})}};
+  Pageidavimai p = DaiktavardzioVieta(k);
+  p.push_back({dIvardis});
+  return p;
+}
+
+Pageidavimai Pageidauti(const ParinkimoKontekstas& k, const TZodziuList& kandidatai) {
+  const TSakinys& s = k.Sakinys;
+  const int i = k.Indeksas;
+  if (SakinioPradzia(s, i)) return SakinioPradziojePageidavimai(k, kandidatai);
+  const TZodis& ankstesnis = s.Zodziai[i - 1];
+  const bool prielinksnis = ankstesnis.KalbosDalis == dPrielinksnis && ankstesnis.Angl != "to";
+  if (PriesDaiktavardi(ankstesnis, PriesDaiktavardiBudvardis(s, i - 1)) || prielinksnis ||
+      SavybineZyme(s, i - 1))
+    return DaiktavardzioVieta(k);
+  if (Laipsnio(ankstesnis)) return {{dBudvardis}, {dPrieveiksmis}};
+  const int j = AnkstesnisBePrieveiksmiu(s, i);
+  if (LaukiamaBazine(s, i)) return {{dVeiksmazodis}};
+  // "I think that you know": a conjunction before a subject.
+  if (s.DalisYra(j, dVeiksmazodis) && (k.KitoDalys & DaliesBitas(dAsmVardininkas)) != 0 &&
+      TuriDali(kandidatai, dJungtukas))
+    return {{dJungtukas}};
+  if (s.ZodisYra(j, "to")) return DaiktavardzioVieta(k);
+  if (s.DalisYra(j, dAsmVardininkas)) return {{dVeiksmazodis}};
+  // "near the station", "over the fence": a preposition before a noun phrase.
+  if ((k.KitoDalys & FrazesPradzia) != 0 && TuriDali(kandidatai, dPrielinksnis))
+    return {{dPrielinksnis}};
+  if (j >= 0 && (ButiesForma(s.Zodziai[j]) || s.ZodisYra(j, ZymeS)))
+    return {{dVeiksmazodis, FormuBitai({FormaDalyvis, FormaIng})},
+            {dBudvardis}, {dPrieveiksmis}, {dDaiktavardis}};
+  if (s.DalisYra(j, dDaiktavardis) && SutinkaSuVeiksniu(s.Zodziai[j], kandidatai))
+    return {{dVeiksmazodis}};
+  const bool kitasDaiktavardis = k.KitoDalys & DaliesBitas(dDaiktavardis);
+  if (s.DalisYra(j, dVeiksmazodis)) {
+    // "bought some bread", "have little time" / "swim well", "like fish".
+    if (kitasDaiktavardis)
+      return {{dDeterminantas}, {dBudvardis}, {dDaiktavardis}, {dIvardis}};
+    return {{dPrieveiksmis}, {dDaiktavardis}, {dIvardis}, {dBudvardis}};
+  }
+  if (kitasDaiktavardis) return {{dBudvardis}, {dDeterminantas}};
+  return {};
+}
+
+bool LaikoReiksme(const TZodis& z) {
+  const ZodynoIrasas* irasas = Irasas(z);
+  return z.KalbosDalis == dBudvardis && irasas && irasas->Kategorija() == KategorijaLaikas;
+}
+
+// Among the candidates of the chosen part of speech, the sense marked for time phrases before a
+// noun of time ("last week": praeitą savaitę), and an unmarked one elsewhere ("the last bus").
+const TZodis& PazymetaReiksme(const TZodziuList& kandidatai, const TZodis& parinktas,
+                              bool priesLaika) {
+  if (parinktas.KalbosDalis != dBudvardis || LaikoReiksme(parinktas) == priesLaika)
+    return parinktas;
+  for (int i = kandidatai.Kiekis() - 1; i >= 0; --i)
+    if (kandidatai[i].KalbosDalis == dBudvardis && LaikoReiksme(kandidatai[i]) == priesLaika)
+      return kandidatai[i];
+  return parinktas;
+}
+
+// Among the forms of the chosen verb's entry, the one the auxiliaries before it call for.
+const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& parinktas,
+                                 const TSakinys& s, int i) {
+  if (parinktas.KalbosDalis != dVeiksmazodis) return parinktas;
+  const auto formaIsTo = [&](auto tinka) -> const TZodis* {
+    for (int c = kandidatai.Kiekis() - 1; c >= 0; --c)
+      if (kandidatai[c].Irasas == parinktas.Irasas && tinka(kandidatai[c])) return &kandidatai[c];
+    return nullptr;
+  };
+  // "will read", "can put", "to cut": the base form, never the past written alike.
+  if (LaukiamaBazine(s, i))
+    if (const TZodis* z = formaIsTo(TikBazine)) return *z;
+  const bool dalyvis = LaukiamasDalyvis(s, i);
+  if (dalyvis)
+    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma == FormaDalyvis; }))
+      return *z;
+  // A past participle with no "have" or "be" before it cannot be the verb ("I come", "they
+  // put"): the entry's latest other form is taken instead.
+  if (parinktas.AnglForma == FormaDalyvis && !dalyvis)
+    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma != FormaDalyvis; }))
+      return *z;
+  return parinktas;
+}
+
+}  // namespace
+
+bool JudejimoVeiksmazodis(const TZodis& z) {
+  if (Yra(z, {"back", "way"})) return true;
+  const ZodynoIrasas* irasas = Irasas(z);
+  if (!irasas || z.KalbosDalis != dVeiksmazodis) return false;
+  const std::string_view bazine = irasas->Vaizdas(TekstoLaukas::Angl1);
+  for (std::string_view v : {"go", "come", "walk", "run", "drive", "ride", "return", "travel",
+                             "move", "fly", "hurry", "get", "cycle", "swim"})
+    if (bazine == v) return true;
+  return false;
+}
+
+bool SakinioPradzia(const TSakinys& s, int i) {
+  if (i <= 0) return true;
+  const TZodis& z = s.Zodziai[i - 1];
+  if (z.KalbosDalis != dSkyriklis) return false;
+  if (z.Angl == "\"") {
+    int kabutes = 0;
+    for (int j = 0; j < i; ++j) kabutes += s.Zodziai[j].Angl == "\"";
+    return kabutes % 2 == 1;
+  }
+  return z.Angl == "(" || z.Angl == "[" || z.Angl == ":" || z.Angl == "." || z.Angl == "!" ||
+         z.Angl == "?" || z.Angl == "-";
+}
+
+const TZodis& ParinktiKandidata(const TZodziuList& kandidatai, const ParinkimoKontekstas& k) {
+  const TZodis* parinktas = &kandidatai[kandidatai.Kiekis() - 1];
+  if (k.PagalKonteksta) {
+    for (const Pageidavimas& p : Pageidauti(k, kandidatai)) {
+      if (const TZodis* z = Paskutinis(kandidatai, p.Dalis, p.Formos)) {
+        parinktas = z;
+        break;
+      }
+    }
+    parinktas = &PazymetaReiksme(kandidatai, *parinktas, k.KitasLaikas);
+  }
+  return VeiksmazodzioForma(kandidatai, *parinktas, k.Sakinys, k.Indeksas);
+}
+
+}  // namespace kervosta
