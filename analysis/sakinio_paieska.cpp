@@ -147,6 +147,14 @@ bool Vardas(const Aplinka& aplinka, const TSakinys& s, int i) {
   return PoTitulo(s, i) || poVardo;
 }
 
+// The candidate of the list that automatic lookup takes for word i; the list is not empty.
+const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
+                                    const TSakinys& s, int i) {
+  const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
+                              aplinka.KontekstoTaisykle};
+  return ParinktiKandidata(aplinka.Variantai.Zodziai, k);
+}
+
 bool Skaitmenys(std::string_view angl) {
   return !angl.empty() && angl.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -160,24 +168,33 @@ void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys&
     // "300 pages": a number the dictionary has no entry for is a numeral all the same.
     if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
   } else {
-    const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
-                                aplinka.KontekstoTaisykle};
-    PerimtiKandidata(ParinktiKandidata(aplinka.Variantai.Zodziai, k), zodis);
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, s, i), zodis);
   }
+}
+
+// The candidate automatic lookup would take, 1-based, for the question to offer; 0 when it takes
+// none of the list (an unknown word, or a name read from the context).
+int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TSakinys& s, int i) {
+  const TZodziuList& variantai = aplinka.Variantai.Zodziai;
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, s, i)) return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, s, i);
+  for (int c = 0; c < variantai.Kiekis(); ++c)
+    if (&variantai[c] == &parinktas) return c + 1;
+  return NeraPasirinkimo;
 }
 
 // Asks about a word with no candidate or several and applies the answer to the candidate list as
 // it is afterwards. An answer outside that list counts as no answer.
 void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
-  const std::uint8_t rezimas =
-      aplinka.Variantai.Kiekis() == 0 ? rezNezinomas : rezDaugiaprasmis;
+  const TZodziuList& variantai = aplinka.Variantai.Zodziai;  // the answer may refill it
+  const std::uint8_t rezimas = variantai.Kiekis() == 0 ? rezNezinomas : rezDaugiaprasmis;
   const int pasirinktas =
       aplinka.Klausejas == nullptr
           ? NeraPasirinkimo
           : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(s), std::string(zodis.Angl),
-                                       aplinka);
-  const TZodziuList& variantai = aplinka.Variantai.Zodziai;
+                                       AutomatinisNumeris(aplinka, kandidatai, s, i), aplinka);
+  if (pasirinktas == AtsauktiVertima) throw VertimasAtsauktas();
   if (pasirinktas >= 1 && pasirinktas <= variantai.Kiekis())
     PerimtiKandidata(variantai[pasirinktas - 1], zodis);
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)

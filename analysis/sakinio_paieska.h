@@ -22,9 +22,10 @@ void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis);
 // As automatic lookup, except that a word with no candidate or several is asked about. An answer
 // of candidate k takes candidate k of the list as it is after the question (the answer may have
 // added an entry and refilled it). Without an answer an unknown word shows its English text and
-// an ambiguous word takes the last candidate. Switching correction off during the question makes
-// the next sentence automatic; the rest of this one still asks. Without a `Klausejas` nothing is
-// ever chosen.
+// an ambiguous word takes the candidate automatic lookup would take. Switching correction off
+// during the question makes the next sentence automatic; the rest of this one still asks. An
+// answer of AtsauktiVertima throws VertimasAtsauktas. Without a `Klausejas` nothing is ever
+// chosen.
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis);
 
 // The lookup of one sentence as translation runs it: automatic when `aplinka.AutomatinisVertimas`

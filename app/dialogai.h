@@ -28,7 +28,8 @@ class Dialogai {
   // "OK perrašyti %s" with Yes, No and Cancel; true only for Yes.
   virtual bool KlaustiPerrasyti(const QString& kelias) = 0;
   virtual std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString& katalogas) = 0;
-  virtual std::optional<QString> PasirinktiIssaugoti(const QString& katalogas) = 0;
+  // Starts at `pradzia`, a folder or a file, with the plain-text type chosen when `tekstas`.
+  virtual std::optional<QString> PasirinktiIssaugoti(const QString& pradzia, bool tekstas) = 0;
   virtual std::optional<QColor> PasirinktiSpalva(const QColor& dabartine) = 0;
   virtual std::optional<QFont> PasirinktiSrifta(const QFont& dabartinis) = 0;
   // The application's error box.

@@ -5,9 +5,6 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include "app/dokumento_turinys.h"
-#include "app/rtf.h"
-
 namespace kervosta {
 
 DokumentoKlaida::DokumentoKlaida(const QString& pranesimas)
@@ -20,8 +17,11 @@ bool Dokumentas::Keistas() const { return turinys_.isModified(); }
 void Dokumentas::Naujas() {
   turinys_.clear();
   turinys_.setModified(false);
-  failoVardas_ = QStringView(BevardzioVardas).toString();
+  AtsietiFaila();
+  formatas_ = {};
 }
+
+void Dokumentas::AtsietiFaila() { failoVardas_ = QStringView(BevardzioVardas).toString(); }
 
 void Dokumentas::Ikelti(const QString& kelias) {
   QFile failas(kelias);
@@ -30,18 +30,19 @@ void Dokumentas::Ikelti(const QString& kelias) {
   const QByteArray baitai = failas.readAll();
   if (failas.error() != QFileDevice::NoError)
     throw DokumentoKlaida(QStringLiteral("Nepavyko perskaityti failo „%1“: %2").arg(kelias, failas.errorString()));
-  IkeltiDokumentoTurini(baitai, turinys_);
+  formatas_ = IkeltiDokumentoTurini(baitai, turinys_);
   turinys_.setModified(false);
   failoVardas_ = kelias;
 }
 
-void Dokumentas::Irasyti(const QString& kelias) {
+void Dokumentas::Irasyti(const QString& kelias, const FailoFormatas& formatas) {
   QSaveFile failas(kelias);
-  const QByteArray rtf = rtf::Rasyti(turinys_);
-  if (!failas.open(QIODevice::WriteOnly) || failas.write(rtf) != rtf.size() || !failas.commit())
+  const QByteArray baitai = DokumentoFailas(turinys_, formatas);
+  if (!failas.open(QIODevice::WriteOnly) || failas.write(baitai) != baitai.size() || !failas.commit())
     throw DokumentoKlaida(QStringLiteral("Nepavyko įrašyti failo „%1“: %2").arg(kelias, failas.errorString()));
   turinys_.setModified(false);
   failoVardas_ = kelias;
+  formatas_ = formatas;
 }
 
 }  // namespace kervosta

@@ -4,6 +4,8 @@
 #include <QString>
 #include <stdexcept>
 
+#include "app/dokumento_turinys.h"
+
 class QTextDocument;
 
 namespace kervosta {
@@ -31,19 +33,24 @@ class Dokumentas {
   QString TrumpasVardas() const;
   bool Bevardis() const { return failoVardas_ == QStringView(BevardzioVardas); }
   bool Keistas() const;
+  // How the document's file holds it; RTF for a new document.
+  const FailoFormatas& Formatas() const { return formatas_; }
 
   // Empty text, no file.
   void Naujas();
+  // The text stays, without a file: it is saved only under a name chosen for it.
+  void AtsietiFaila();
   // Reads the file (RTF, or plain text) in place of the text. Throws DokumentoKlaida; a failed
   // read changes nothing.
   void Ikelti(const QString& kelias);
-  // Writes the text as RTF, whatever the extension, and makes the path the document's file.
-  // Throws DokumentoKlaida; a failed write leaves the old file and the document as they were.
-  void Irasyti(const QString& kelias);
+  // Writes the text in `formatas` and makes the path and the format the document's own. Throws
+  // DokumentoKlaida; a failed write leaves the old file and the document as they were.
+  void Irasyti(const QString& kelias, const FailoFormatas& formatas);
 
  private:
   QTextDocument& turinys_;
   QString failoVardas_{QStringView(BevardzioVardas).toString()};
+  FailoFormatas formatas_;
 };
 
 }  // namespace kervosta

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/atmintis.h"
 #include "app/dialogai.h"
 #include "app/dokumentas.h"
 
@@ -12,9 +13,9 @@ namespace kervosta {
 
 class DokumentuKomandos {
  public:
-  // `katalogas`: where the open and save dialogs start.
-  DokumentuKomandos(Dialogai& dialogai, QString katalogas)
-      : dialogai_(dialogai), katalogas_(std::move(katalogas)) {}
+  // `atmintis` gives the folder the dialogs start in and keeps the files used.
+  DokumentuKomandos(Dialogai& dialogai, Atmintis& atmintis)
+      : dialogai_(dialogai), atmintis_(atmintis) {}
 
   // Called after a document got a new text or file, or was written.
   std::function<void(const Dokumentas&)> Atnaujinta;
@@ -23,23 +24,30 @@ class DokumentuKomandos {
   // saved it. Cancel, and a save that did not happen, stop the command.
   bool LeistiPakeisti(Dokumentas& dokumentas);
 
-  void Naujas(Dokumentas& dokumentas);
-  // Returns whether the document was loaded; `tikSkaitymui` gets the dialog's read-only box.
+  // Each returns whether the command was carried out.
+  bool Naujas(Dokumentas& dokumentas);
+  // `tikSkaitymui` gets the dialog's read-only box.
   bool Atverti(Dokumentas& dokumentas, bool& tikSkaitymui);
   bool Ikelti(Dokumentas& dokumentas, const QString& kelias);
+  // Writes the document back in the format its file has.
   bool Saugoti(Dokumentas& dokumentas);
+  // The name chosen decides the format: .rtf is RTF, .txt plain text; any other keeps the
+  // document's format.
   bool SaugotiKaip(Dokumentas& dokumentas);
   // A dropped file or the command line's file: ask to save, then load.
   bool PriimtiFaila(Dokumentas& dokumentas, const QString& kelias);
 
  private:
-  bool Irasyti(Dokumentas& dokumentas, const QString& kelias);
+  bool Irasyti(Dokumentas& dokumentas, const QString& kelias, FailoFormatas formatas);
+  // Asks before plain text loses the document's formatting, and before Windows-1257 would lose
+  // characters (then the file is written in UTF-8). False when the user declines.
+  bool LeistiFormata(const Dokumentas& dokumentas, const QString& kelias, FailoFormatas& formatas);
   void Pranesti(const Dokumentas& dokumentas) {
     if (Atnaujinta) Atnaujinta(dokumentas);
   }
 
   Dialogai& dialogai_;
-  QString katalogas_;
+  Atmintis& atmintis_;
 };
 
 }  // namespace kervosta

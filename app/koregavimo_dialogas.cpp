@@ -38,7 +38,6 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
       aplinka_(aplinka),
       papildyti_(std::move(papildyti)) {
   setObjectName(QStringLiteral("Form7"));
-  setFixedSize(442, 301);
 
   Label1_ = Vardinti(new QLabel(this), "Label1");
   QFont antraste = Label1_->font();
@@ -60,6 +59,7 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   StringGrid1_->setColumnWidth(0, 125);
   StringGrid1_->setColumnWidth(1, 144);
   StringGrid1_->setColumnWidth(2, 131);
+  StringGrid1_->horizontalHeader()->setStretchLastSection(true);
   StringGrid1_->verticalHeader()->setDefaultSectionSize(16);
   StringGrid1_->verticalHeader()->hide();
   StringGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -67,10 +67,11 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   StringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   StringGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Moving through the grid with the keys chooses as clicking does.
+  // Moving through the grid with the keys chooses as clicking does; a double click goes on.
   connect(StringGrid1_, &QTableWidget::currentCellChanged, this, [this](int eilute) {
     if (eilute >= 0) pasirinktas_ = eilute + 1;
   });
+  connect(StringGrid1_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
   BitBtn1_ = Vardinti(new QPushButton(this), "BitBtn1");
   BitBtn1_->setDefault(true);
@@ -78,8 +79,13 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   BitBtn2_ = Vardinti(new QPushButton(QStringLiteral("Papildyti žodyną"), this), "BitBtn2");
   BitBtn2_->setEnabled(static_cast<bool>(papildyti_));
   connect(BitBtn2_, &QPushButton::clicked, this, &TForm7::BitBtn2Click);
-  BitBtn3_ = Vardinti(new QPushButton(QStringLiteral("Išjungti vertimo koregavimą"), this), "BitBtn3");
+  BitBtn3_ = Vardinti(new QPushButton(this), "BitBtn3");
+  RodytiKoregavima();
   connect(BitBtn3_, &QPushButton::clicked, this, &TForm7::BitBtn3Click);
+  // Escape does the same: the rest of the run is not translated.
+  BitBtn4_ = Vardinti(new QPushButton(QStringLiteral("Atšaukti vertimą"), this), "BitBtn4");
+  BitBtn4_->setAutoDefault(false);
+  connect(BitBtn4_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* zymes = new QHBoxLayout;
   zymes->addWidget(Label2_);
@@ -89,6 +95,7 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   mygtukai->addWidget(BitBtn2_);
   mygtukai->addWidget(BitBtn3_);
   mygtukai->addStretch();
+  mygtukai->addWidget(BitBtn4_);
   mygtukai->addWidget(BitBtn1_);
   auto* isdestymas = new QVBoxLayout(this);
   isdestymas->setContentsMargins(8, 8, 8, 8);
@@ -99,6 +106,8 @@ TForm7::TForm7(std::uint8_t rezimas, const std::string& sakinioTekstas,
   isdestymas->addLayout(mygtukai);
 
   Uzpildyti();
+  // Wide enough for the buttons' captions in any font.
+  setFixedSize(qMax(442, mygtukai->sizeHint().width() + 16), 301);
 }
 
 void TForm7::Uzpildyti() {
@@ -118,6 +127,7 @@ void TForm7::Uzpildyti() {
       Label1_->setText(antraste);
       BitBtn1_->setText(QStringLiteral("Tęsti vertimą"));
       BitBtn3_->setVisible(true);
+      BitBtn4_->setVisible(true);
       if (rezimas_ == rezNezinomas) {
         PridetiEilute(zymeklis, QStringLiteral("Nežinomas žodis: "), Qt::black);
         PridetiEilute(zymeklis, IsCp1257(ieskomasZodis_), Qt::red);
@@ -129,6 +139,7 @@ void TForm7::Uzpildyti() {
       Label1_->setText(QStringLiteral("Rasti žodžio vertimai"));
       BitBtn1_->setText(QStringLiteral("Išeiti"));
       BitBtn3_->setVisible(false);
+      BitBtn4_->setVisible(false);
       for (int i = 0; i < kiekis; ++i)
         PridetiEilute(zymeklis, QStringLiteral("* ") + IsCp1257(variantai[i].Liet), Qt::black);
       break;
@@ -144,10 +155,14 @@ void TForm7::Uzpildyti() {
     StringGrid1_->setItem(i, 1, new QTableWidgetItem(IsCp1257(zodis.Liet)));
     StringGrid1_->setItem(i, 2, new QTableWidgetItem(DaliesPavadinimas(zodis.KalbosDalis)));
   }
-  if (kiekis > 0) {
-    StringGrid1_->setCurrentCell(0, 0);
-    pasirinktas_ = 1;
-  }
+  Pasirinkti(kiekis);
+}
+
+void TForm7::Pasirinkti(int variantas) {
+  if (variantas < 0 || variantas > StringGrid1_->rowCount()) return;
+  if (variantas == 0) StringGrid1_->clearSelection();
+  StringGrid1_->setCurrentCell(variantas - 1, 0);
+  pasirinktas_ = variantas;
 }
 
 void TForm7::BitBtn2Click() {
@@ -157,15 +172,32 @@ void TForm7::BitBtn2Click() {
   Uzpildyti();
 }
 
-void TForm7::BitBtn3Click() { aplinka_.AutomatinisVertimas = 1; }
+// The dialog stays open and the rest of this sentence is still asked about; the button says
+// that the next sentences will not be.
+void TForm7::BitBtn3Click() {
+  aplinka_.AutomatinisVertimas = 1;
+  RodytiKoregavima();
+  emit KoregavimasIsjungtas();
+}
+
+void TForm7::RodytiKoregavima() {
+  const bool isjungtas = aplinka_.AutomatinisVertimas == 1;
+  BitBtn3_->setText(isjungtas ? QStringLiteral("Koregavimas išjungtas")
+                              : QStringLiteral("Išjungti vertimo koregavimą"));
+  BitBtn3_->setEnabled(!isjungtas);
+}
 
 int DialogoKlausejas::Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
-                              const std::string& zodis, Aplinka& aplinka) {
+                              const std::string& zodis, int numatytas, Aplinka& aplinka) {
   const auto papildyti = [this, &aplinka](const std::string& naujasZodis, QWidget* tevas) {
     PapildytiVartotojoZodyna(aplinka.Zodynai, dialogai_, naujasZodis, tevas);
   };
   TForm7 dialogas(rezimas, sakinioTekstas, zodis, aplinka, papildyti, savininkas_);
-  dialogai_.Rodyti(dialogas);
+  dialogas.Pasirinkti(numatytas);
+  QObject::connect(&dialogas, &TForm7::KoregavimasIsjungtas, [this] {
+    if (KoregavimasIsjungtas) KoregavimasIsjungtas();
+  });
+  if (dialogai_.Rodyti(dialogas) != QDialog::Accepted) return AtsauktiVertima;
   return dialogas.PasirinktasVariantas();
 }
 

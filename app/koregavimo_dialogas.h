@@ -33,13 +33,23 @@ class TForm7 : public QDialog {
 
   // The chosen candidate, 1-based; 0 when none.
   int PasirinktasVariantas() const { return pasirinktas_; }
-  // Fills title, texts and grid from the candidates and chooses the first one.
+  // Chooses candidate `variantas` (1-based) as a click on its row would; 0 chooses none, which
+  // leaves the choice to automatic translation. Outside the list nothing changes.
+  void Pasirinkti(int variantas);
+  // Fills title, texts and grid from the candidates and chooses the last one, the one automatic
+  // translation takes without more context.
   void Uzpildyti();
+
+ signals:
+  // "Išjungti vertimo koregavimą" was pressed.
+  void KoregavimasIsjungtas();
 
  private:
   // Adds entries for the word, then lists its candidates again, the new ones among them.
   void BitBtn2Click();
   void BitBtn3Click();
+  // The switch-off button as the flag stands: pressed once, it stays off.
+  void RodytiKoregavima();
 
   std::uint8_t rezimas_;
   std::string sakinioTekstas_;
@@ -56,16 +66,22 @@ class TForm7 : public QDialog {
   QPushButton* BitBtn1_;
   QPushButton* BitBtn2_;
   QPushButton* BitBtn3_;
+  QPushButton* BitBtn4_;
 };
 
-// Answers the correction question with a TForm7 shown through `dialogai`, whose "Papildyti
-// žodyną" adds entries to the user dictionary with the entry editor.
+// Answers the correction question with a TForm7 shown through `dialogai`, with the candidate
+// automatic translation would take chosen; "Papildyti žodyną" adds entries to the user
+// dictionary with the entry editor. Closing the dialog any way but "Tęsti vertimą" (Escape,
+// "Atšaukti vertimą") cancels the run.
 class DialogoKlausejas : public KoregavimoKlausejas {
  public:
   DialogoKlausejas(QWidget* savininkas, Dialogai& dialogai)
       : savininkas_(savininkas), dialogai_(dialogai) {}
   int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas, const std::string& zodis,
-              Aplinka& aplinka) override;
+              int numatytas, Aplinka& aplinka) override;
+
+  // Called when the user switches correction off in the dialog.
+  std::function<void()> KoregavimasIsjungtas;
 
  private:
   QWidget* savininkas_;

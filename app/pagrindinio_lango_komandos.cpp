@@ -1,7 +1,9 @@
 // The main window's document, translation and window commands.
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -17,19 +19,23 @@
 #include "app/zodyno_narsykle.h"
 #include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
+#include "translation/eiluciu_sarasai.h"
 #include "translation/vertimas.h"
 
 namespace kervosta {
 
 void TForm1::Naujas() {
-  komandos_.Naujas(AktyvusDokumentas());
+  if (!komandos_.Naujas(AktyvusDokumentas())) return;
   // Read-only belonged to the file that was open; a new document is for typing.
   Aktyvus()->setReadOnly(false);
+  if (anglaiAktyvus_) NaujaPora();
 }
 
 void TForm1::Atverti() {
   bool tikSkaitymui = false;
-  if (komandos_.Atverti(AktyvusDokumentas(), tikSkaitymui)) Aktyvus()->setReadOnly(tikSkaitymui);
+  if (!komandos_.Atverti(AktyvusDokumentas(), tikSkaitymui)) return;
+  Aktyvus()->setReadOnly(tikSkaitymui);
+  if (anglaiAktyvus_) NaujaPora();
 }
 
 void TForm1::Saugoti() { komandos_.Saugoti(AktyvusDokumentas()); }
@@ -43,17 +49,30 @@ void TForm1::Spausdinti(QPrinter& spausdintuvas) {
 
 void TForm1::SpausdintiSuDialogu() {
   QPrinter spausdintuvas(QPrinter::HighResolution);
+  // With no printer the dialog can only write a PDF: into the user's folder, not the program's.
+  if (QPrinterInfo::availablePrinterNames().isEmpty())
+    spausdintuvas.setOutputFileName(QDir(atmintis_.Katalogas()).filePath(
+        QFileInfo(AktyvusDokumentas().FailoVardas()).completeBaseName() + QStringLiteral(".pdf")));
   QPrintDialog dialogas(&spausdintuvas, this);
   if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
 }
 
-bool TForm1::IeskotiToliau(const QString& tekstas) {
+PaieskosRezultatas TForm1::IeskotiToliau(const QString& tekstas) {
   QTextEdit* redaktorius = Aktyvus();
-  const QTextCursor radinys = RastiToliau(*redaktorius->document(), redaktorius->textCursor(), tekstas);
-  if (radinys.isNull()) return false;
-  redaktorius->setFocus();
-  redaktorius->setTextCursor(radinys);
-  return true;
+  bool nuoPradzios = false;
+  const QTextCursor radinys =
+      RastiToliau(*redaktorius->document(), redaktorius->textCursor(), tekstas, nuoPradzios);
+  const PaieskosRezultatas rezultatas = radinys.isNull() ? PaieskosRezultatas::Nerasta
+                                        : nuoPradzios    ? PaieskosRezultatas::RastaNuoPradzios
+                                                         : PaieskosRezultatas::Rasta;
+  if (!radinys.isNull()) {
+    redaktorius->setFocus();
+    redaktorius->setTextCursor(radinys);
+  }
+  // After the caret position that selecting the hit wrote.
+  if (rezultatas != PaieskosRezultatas::Rasta) RasytiBusena(PaieskosPranesimas(rezultatas));
+  if (paieska_) paieska_->RodytiRezultata(rezultatas);
+  return rezultatas;
 }
 
 void TForm1::Paieska() {
@@ -71,12 +90,38 @@ void TForm1::Versti(std::uint8_t automatinis) {
   aplinka_.AutomatinisVertimas = automatinis;
   const DokumentoEilutes anglu(*RichEdit1_->document());
   DokumentoPapildymas lietuviu(*RichEdit2_->document());
-  VerstiEilutes(aplinka_, anglu, lietuviu);
+  try {
+    VerstiEilutes(aplinka_, anglu, lietuviu);
+  } catch (const VertimasAtsauktas&) {
+    RasytiBusena(QStringLiteral("Vertimas atšauktas"));
+    return;
+  }
+  if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
+    RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
 }
 
 void TForm1::VerstiAutomatiskai() { Versti(1); }
 
 void TForm1::VerstiSuKoregavimu() { Versti(0); }
+
+void TForm1::VerstiPazymeta() {
+  auto [nuo, iki] = PazymetosEilutes(Aktyvus()->textCursor());
+  const DokumentoEilutes anglu(*RichEdit1_->document());
+  iki = std::min(iki, anglu.EiluciuSk() - 1);
+  if (nuo > iki) return;
+  EiluciuSarasas pazymetos;
+  for (int i = nuo; i <= iki; ++i) pazymetos.Eilutes.push_back(anglu.Eilute(i));
+  aplinka_.AutomatinisVertimas = 1;
+  EiluciuKaupiklis vertimas;
+  VerstiEilutes(aplinka_, pazymetos, vertimas);
+  // The text after the last sentence of the selection is the rest of its last line.
+  std::vector<std::string>& eilutes = vertimas.Eilutes;
+  if (eilutes.size() > pazymetos.Eilutes.size()) {
+    eilutes[eilutes.size() - 2] += eilutes.back();
+    eilutes.pop_back();
+  }
+  KeistiEilutes(*RichEdit2_->document(), nuo, eilutes);
+}
 
 void TForm1::Pabaiga() {
   ZodynuRinkinys& zodynai = aplinka_.Zodynai;

@@ -47,8 +47,14 @@ void TForm1::GautiTinklapi(std::uint8_t automatinis) {
 
 void TForm1::VerstiGautaTinklapi(const QByteArray& kunas, const QString& turinioTipas) {
   const std::string_view baitai(kunas.constData(), static_cast<std::size_t>(kunas.size()));
-  const std::string puslapis = VerstiPuslapi(
-      aplinka_, PuslapisUtf8(baitai, DeklaruotaKoduote(turinioTipas.toStdString(), baitai)));
+  std::string puslapis;
+  try {
+    puslapis = VerstiPuslapi(
+        aplinka_, PuslapisUtf8(baitai, DeklaruotaKoduote(turinioTipas.toStdString(), baitai)));
+  } catch (const VertimasAtsauktas&) {
+    RasytiBusena(QStringLiteral("Vertimas atšauktas"));
+    return;
+  }
   const QString kelias = QDir(programosKatalogas_).filePath(QString::fromLatin1(TinklapioFailas));
   QSaveFile failas(kelias);
   if (!failas.open(QIODevice::WriteOnly) ||
@@ -63,7 +69,7 @@ void TForm1::VerstiGautaTinklapi(const QByteArray& kunas, const QString& turinio
 // The document's paragraphs replace the English text, as one step that Undo takes back; a
 // document that cannot be read leaves the text as it was.
 void TForm1::ImportuotiDokumenta() {
-  const std::optional<QString> failas = dialogai_->PasirinktiDokumenta(programosKatalogas_);
+  const std::optional<QString> failas = dialogai_->PasirinktiDokumenta(atmintis_.Katalogas());
   if (!failas) return;
   RasytiBusena(QStringLiteral("Skaitomas dokumentas..."));
   const DokumentoPastraipos dokumentas = kervosta::ImportuotiDokumenta(*failas);

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/eiluciu_pora.h"
 #include "app/ikonos.h"
 #include "app/pagrindinis_langas.h"
 
@@ -82,6 +83,7 @@ void TForm1::SukurtiVeiksmus() {
   su(Veiksmas("VerstiSuKoregavimu", QStringLiteral("Su  &koregavimu"), QKeySequence(Qt::Key_F5),
               QStringLiteral("Vetimas su koregavimu")),
      ZenkloIkona(QStringLiteral("K"), QColor(170, 100, 20)));
+  Veiksmas("VerstiPazymeta", QStringLiteral("Versti &pažymėtą"), QKeySequence(Qt::SHIFT | Qt::Key_F4));
   Veiksmas("GramatineAnalize", QStringLiteral("&Gramatinė analizė"), QKeySequence(Qt::Key_F8));
   su(Veiksmas("VerstiTinklapi", QStringLiteral("Versti tinklalapį"), {}, QStringLiteral("Versti tinklalapį")),
      ZenkloIkona(QStringLiteral("W"), QColor(30, 120, 60)));
@@ -90,6 +92,14 @@ void TForm1::SukurtiVeiksmus() {
      ZenkloIkona(QStringLiteral("W"), QColor(170, 100, 20)));
 
   Veiksmas("ProgramosNustatymai", QStringLiteral("Programos &nustatymai"));
+  QAction* sinchroniskai =
+      Veiksmas("SinchroninisSlinkimas", QStringLiteral("&Sinchroniškai slinkti tekstus"));
+  sinchroniskai->setCheckable(true);
+  sinchroniskai->setChecked(pora_->SlenkaSinchroniskai());
+  connect(sinchroniskai, &QAction::toggled, this, [this](bool ijungta) {
+    pora_->SinchroniskaiSlinkti(ijungta);
+    atmintis_.NustatytiSinchroniniSlinkima(ijungta);
+  });
   isjungtas(Veiksmas("TaisykliuRedagavimas", QStringLiteral("&Taisyklių redagavimas")));
   isjungtas(Veiksmas("Dokumentacija", QStringLiteral("Dokumentacija")));
   Veiksmas("Apie", QStringLiteral("Apie..."));
@@ -113,6 +123,7 @@ void TForm1::SukurtiVeiksmus() {
   PriskirtiKomanda("VerstiTinklapiSuKoregavimu", &TForm1::VerstiTinklapiSuKoregavimu);
   PriskirtiKomanda("VerstiAutomatiskai", &TForm1::VerstiAutomatiskai);
   PriskirtiKomanda("VerstiSuKoregavimu", &TForm1::VerstiSuKoregavimu);
+  PriskirtiKomanda("VerstiPazymeta", &TForm1::VerstiPazymeta);
   PriskirtiKomanda("ProgramosNustatymai", &TForm1::Nustatymai);
   PriskirtiKomanda("TaisykliuRedagavimas", &TForm1::TaisykliuRedagavimas);
   PriskirtiKomanda("Apie", &TForm1::Apie);
@@ -179,6 +190,9 @@ void TForm1::SukurtiMeniu() {
   QMenu* failai = meniu("Failai", QStringLiteral("&Failai"));
   failai->addActions({veiksmas("Naujas"), veiksmas("Atverti"), veiksmas("Saugoti"), veiksmas("SaugotiKaip"),
                       veiksmas("Spausdinti")});
+  paskutiniai_ = failai->addMenu(QStringLiteral("Paskutiniai &failai"));
+  paskutiniai_->setObjectName(QStringLiteral("PaskutiniaiFailai"));
+  connect(paskutiniai_, &QMenu::aboutToShow, this, &TForm1::RodytiPaskutinius);
   failai->addSeparator();
   QMenu* importuoti = failai->addMenu(QStringLiteral("&Importuoti..."));
   importuoti->setObjectName(QStringLiteral("Importuoti"));
@@ -200,11 +214,13 @@ void TForm1::SukurtiMeniu() {
       ->addActions({veiksmas("ZodziuSarasas"), veiksmas("ZodynoPapildymas"), veiksmas("Linksniavimas"),
                     veiksmas("UzkrautiZodyna")});
   QMenu* vertimas = meniu("Vertimas", QStringLiteral("&Vertimas"));
-  vertimas->addActions({veiksmas("VerstiAutomatiskai"), veiksmas("VerstiSuKoregavimu"), veiksmas("GramatineAnalize")});
+  vertimas->addActions({veiksmas("VerstiAutomatiskai"), veiksmas("VerstiSuKoregavimu"), veiksmas("VerstiPazymeta"),
+                        veiksmas("GramatineAnalize")});
   vertimas->addSeparator();
   vertimas->addActions({veiksmas("VerstiTinklapi"), veiksmas("VerstiTinklapiSuKoregavimu")});
   meniu("Nustatymai", QStringLiteral("&Nustatymai"))
-      ->addActions({veiksmas("ProgramosNustatymai"), veiksmas("TaisykliuRedagavimas")});
+      ->addActions({veiksmas("ProgramosNustatymai"), veiksmas("TaisykliuRedagavimas"),
+                    veiksmas("SinchroninisSlinkimas")});
   meniu("Pagalba", QStringLiteral("&Pagalba"))->addActions({veiksmas("Dokumentacija"), veiksmas("Apie")});
 }
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/apie_langas.h"
+#include "app/eiluciu_pora.h"
 #include "app/programa.h"
 #include "app/qt_dialogai.h"
 #include "app/zodynu_failai.h"
@@ -51,7 +53,8 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
       saviDialogai_(dialogai ? nullptr : std::make_unique<QtDialogai>(this)),
       dialogai_(dialogai ? dialogai : saviDialogai_.get()),
       programosKatalogas_(QDir::currentPath()),
-      komandos_(*dialogai_, programosKatalogas_),
+      atmintis_(QDir(programosKatalogas_).filePath(QStringLiteral("kervosta.ini"))),
+      komandos_(*dialogai_, atmintis_),
       klausejas_(this, *dialogai_),
       komandinesEilutesFailas_(std::move(komandinesEilutesFailas)) {
   setObjectName(QStringLiteral("Form1"));
@@ -59,9 +62,15 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
   aplinka_.GramatineAnalize = 1;
   aplinka_.Klausejas = &klausejas_;
   komandos_.Atnaujinta = [this](const Dokumentas& dokumentas) { Atnaujinta(dokumentas); };
+  klausejas_.KoregavimasIsjungtas = [this] {
+    RasytiBusena(QStringLiteral("Vertimo koregavimas išjungtas: kiti sakiniai verčiami automatiškai"));
+  };
 
   SukurtiRedaktorius();
   SukurtiVeiksmus();
+  klausejas_.KoregavimasIsjungtas = [this] {
+    RasytiBusena(QStringLiteral("Vertimo koregavimas išjungtas: kiti sakiniai verčiami automatiškai"));
+  };
   SukurtiMeniu();
   SukurtiIrankines();
   busena_ = new QLabel(QStringLiteral("Information here"));
@@ -105,6 +114,8 @@ void TForm1::SukurtiRedaktorius() {
   RichEdit2_->setObjectName(QStringLiteral("RichEdit2"));
   anglu_ = std::make_unique<Dokumentas>(*RichEdit1_->document());
   lietuviu_ = std::make_unique<Dokumentas>(*RichEdit2_->document());
+  pora_ = new EiluciuPora(*RichEdit1_, *RichEdit2_, this);
+  pora_->SinchroniskaiSlinkti(atmintis_.SinchroninisSlinkimas());
 
   auto* skirtukas = new QSplitter(Qt::Vertical, this);
   skirtukas->setObjectName(QStringLiteral("Splitter1"));
@@ -139,6 +150,29 @@ void TForm1::RodytiAntraste() {
 void TForm1::Atnaujinta(const Dokumentas& dokumentas) {
   if (&dokumentas == anglu_.get()) RodytiAntraste();
   RasytiBusena(QString());
+}
+
+void TForm1::NaujaPora() { lietuviu_->AtsietiFaila(); }
+
+// Filled as the menu opens: its actions must not be deleted while one of them runs.
+void TForm1::RodytiPaskutinius() {
+  paskutiniai_->clear();
+  const QStringList failai = atmintis_.PaskutiniaiFailai();
+  for (qsizetype i = 0; i < failai.size(); ++i) {
+    const QFileInfo failas(failai[i]);
+    QString katalogas = QDir::toNativeSeparators(failas.absolutePath());
+    if (katalogas.startsWith(QDir::homePath())) katalogas.replace(0, QDir::homePath().size(), u'~');
+    QAction* veiksmas = paskutiniai_->addAction(
+        QStringLiteral("&%1 %2 (%3)").arg(i + 1).arg(failas.fileName(), katalogas));
+    veiksmas->setObjectName(QStringLiteral("Paskutinis%1").arg(i + 1));
+    veiksmas->setToolTip(failai[i]);
+    connect(veiksmas, &QAction::triggered, this, [this, kelias = failai[i]] { AtvertiPaskutini(kelias); });
+  }
+  paskutiniai_->addSeparator();
+  QAction* isvalyti = paskutiniai_->addAction(QStringLiteral("Išvalyti sąrašą"));
+  isvalyti->setObjectName(QStringLiteral("IsvalytiPaskutinius"));
+  isvalyti->setEnabled(!failai.isEmpty());
+  connect(isvalyti, &QAction::triggered, this, [this] { atmintis_.PamirstiVisus(); });
 }
 
 void TForm1::Aktyvuoti(QTextEdit* redaktorius) {
@@ -189,7 +223,15 @@ void TForm1::dropEvent(QDropEvent* ivykis) {
 
 void TForm1::PriimtiFailus(const QList<QUrl>& failai) {
   if (failai.isEmpty()) return;
-  komandos_.PriimtiFaila(AktyvusDokumentas(), failai.constFirst().toLocalFile());
+  if (komandos_.PriimtiFaila(AktyvusDokumentas(), failai.constFirst().toLocalFile()) &&
+      anglaiAktyvus_)
+    NaujaPora();
+}
+
+void TForm1::AtvertiPaskutini(const QString& kelias) {
+  if (!komandos_.PriimtiFaila(AktyvusDokumentas(), kelias)) return;
+  Aktyvus()->setReadOnly(false);
+  if (anglaiAktyvus_) NaujaPora();
 }
 
 void TForm1::showEvent(QShowEvent* ivykis) {
@@ -197,11 +239,11 @@ void TForm1::showEvent(QShowEvent* ivykis) {
   if (parodytas_) return;
   parodytas_ = true;
   setAcceptDrops(true);
-  RasytiBusena(QStringLiteral("Keistas"));
   RichEdit1_->setFocus();
   Aktyvuoti(RichEdit1_);
-  if (!komandinesEilutesFailas_.isEmpty() && QFileInfo(komandinesEilutesFailas_).isFile())
-    komandos_.Ikelti(*anglu_, komandinesEilutesFailas_);
+  if (!komandinesEilutesFailas_.isEmpty() && QFileInfo(komandinesEilutesFailas_).isFile() &&
+      komandos_.Ikelti(*anglu_, komandinesEilutesFailas_))
+    NaujaPora();
 }
 
 void TForm1::closeEvent(QCloseEvent* ivykis) {

@@ -10,12 +10,14 @@
 #include "app/dokumentas.h"
 #include "app/dokumentu_komandos.h"
 #include "app/koregavimo_dialogas.h"
+#include "app/paieskos_dialogas.h"
 #include "translation/taisykles.h"
 
 class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPrinter;
 class QSpinBox;
 class QTextCharFormat;
@@ -24,7 +26,7 @@ class QUrl;
 
 namespace kervosta {
 
-class PaieskosDialogas;
+class EiluciuPora;
 class PuslapioGavejas;
 
 class TForm1 : public QMainWindow {
@@ -45,13 +47,17 @@ class TForm1 : public QMainWindow {
   Dokumentas& LietuviuDokumentas() { return *lietuviu_; }
   bool AnglaiAktyvus() const { return anglaiAktyvus_; }
   QString BusenosTekstas() const;
+  EiluciuPora& Pora() { return *pora_; }
 
   // Prints the active editor, with its file name as the job's title.
   void Spausdinti(QPrinter& spausdintuvas);
-  // Selects the next case-sensitive hit after the active editor's selection; false on a miss.
-  bool IeskotiToliau(const QString& tekstas);
+  // Selects the next case-sensitive hit after the active editor's selection, from the start
+  // again after the end, and says so in the status line and the find dialog.
+  PaieskosRezultatas IeskotiToliau(const QString& tekstas);
   // Dropped files: only the first is taken, into the active editor, after asking to save.
   void PriimtiFailus(const QList<QUrl>& failai);
+  // A file of the recent files' menu, into the active editor after asking to save.
+  void AtvertiPaskutini(const QString& kelias);
 
   // Commands of the menus and toolbars.
   void Naujas();
@@ -62,6 +68,9 @@ class TForm1 : public QMainWindow {
   void Pabaiga();
   void VerstiAutomatiskai();
   void VerstiSuKoregavimu();
+  // Translates automatically the English lines of the active editor's selection (or the caret's
+  // line) into the same lines of the Lithuanian editor; the other lines stay.
+  void VerstiPazymeta();
   void Spalva();
   void Sriftas();
   void Paieska();
@@ -97,6 +106,10 @@ class TForm1 : public QMainWindow {
   Dokumentas& AktyvusDokumentas() { return anglaiAktyvus_ ? *anglu_ : *lietuviu_; }
   void Aktyvuoti(QTextEdit* redaktorius);
   void Atnaujinta(const Dokumentas& dokumentas);
+  // After the English editor got another text: the Lithuanian text is no longer the one its
+  // file holds the translation of, so it is saved only under a name chosen for it.
+  void NaujaPora();
+  void RodytiPaskutinius();
   // "%s - %s": the English document's file name and the program's name.
   void RodytiAntraste();
   void RasytiBusena(const QString& tekstas);
@@ -122,6 +135,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Dialogai> saviDialogai_;
   Dialogai* dialogai_;
   QString programosKatalogas_;
+  Atmintis atmintis_;
   DokumentuKomandos komandos_;
   DialogoKlausejas klausejas_;
   QString komandinesEilutesFailas_;
@@ -146,6 +160,8 @@ class TForm1 : public QMainWindow {
   QAction* desine_ = nullptr;
   QAction* spalva_ = nullptr;
   PaieskosDialogas* paieska_ = nullptr;
+  QMenu* paskutiniai_ = nullptr;
+  EiluciuPora* pora_ = nullptr;
   PuslapioGavejas* gavejas_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -12,10 +13,25 @@
 namespace kervosta {
 
 QTextCursor RastiToliau(const QTextDocument& dokumentas, const QTextCursor& dabartinis,
-                        const QString& tekstas) {
+                        const QString& tekstas, bool& nuoPradzios) {
+  nuoPradzios = false;
   if (tekstas.isEmpty()) return {};
   const int nuo = dabartinis.hasSelection() ? dabartinis.selectionEnd() : 0;
-  return dokumentas.find(tekstas, nuo, QTextDocument::FindCaseSensitively);
+  QTextCursor radinys = dokumentas.find(tekstas, nuo, QTextDocument::FindCaseSensitively);
+  if (radinys.isNull() && nuo > 0) {
+    radinys = dokumentas.find(tekstas, 0, QTextDocument::FindCaseSensitively);
+    nuoPradzios = !radinys.isNull();
+  }
+  return radinys;
+}
+
+QString PaieskosPranesimas(PaieskosRezultatas rezultatas) {
+  switch (rezultatas) {
+    case PaieskosRezultatas::Rasta: return {};
+    case PaieskosRezultatas::RastaNuoPradzios: return QStringLiteral("Pasiekta pabaiga, ieškota nuo pradžios");
+    case PaieskosRezultatas::Nerasta: return QStringLiteral("Nerasta");
+  }
+  return {};
 }
 
 PaieskosDialogas::PaieskosDialogas(QWidget* savininkas) : QDialog(savininkas) {
@@ -36,6 +52,8 @@ PaieskosDialogas::PaieskosDialogas(QWidget* savininkas) : QDialog(savininkas) {
   mygtukai->addButton(QStringLiteral("Atšaukti"), QDialogButtonBox::RejectRole)
       ->setObjectName(QStringLiteral("atsaukti"));
   connect(toliau, &QPushButton::clicked, this, [this] { emit IeskotiToliau(tekstas_->text()); });
+  rezultatas_ = new QLabel(this);
+  rezultatas_->setObjectName(QStringLiteral("rezultatas"));
   connect(mygtukai, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* forma = new QFormLayout;
@@ -43,7 +61,12 @@ PaieskosDialogas::PaieskosDialogas(QWidget* savininkas) : QDialog(savininkas) {
   auto* isdestymas = new QVBoxLayout(this);
   isdestymas->addLayout(forma);
   isdestymas->addWidget(didziosios);
+  isdestymas->addWidget(rezultatas_);
   isdestymas->addWidget(mygtukai);
+}
+
+void PaieskosDialogas::RodytiRezultata(PaieskosRezultatas rezultatas) {
+  rezultatas_->setText(PaieskosPranesimas(rezultatas));
 }
 
 }  // namespace kervosta

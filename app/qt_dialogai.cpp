@@ -54,16 +54,24 @@ std::optional<AtvertimoPasirinkimas> QtDialogai::PasirinktiAtverti(const QString
   return AtvertimoPasirinkimas{dialogas.selectedFiles().constFirst(), tikSkaitymui->isChecked()};
 }
 
-std::optional<QString> QtDialogai::PasirinktiIssaugoti(const QString& katalogas) {
-  QFileDialog dialogas(savininkas_, QStringLiteral("Saugoti kitu vardu"), katalogas);
+std::optional<QString> QtDialogai::PasirinktiIssaugoti(const QString& pradzia, bool tekstas) {
+  QFileDialog dialogas(savininkas_, QStringLiteral("Saugoti kitu vardu"), pradzia);
   dialogas.setFileMode(QFileDialog::AnyFile);
   dialogas.setAcceptMode(QFileDialog::AcceptSave);
   // The overwrite question is the command's own.
   dialogas.setOption(QFileDialog::DontConfirmOverwrite);
-  dialogas.setDefaultSuffix(QStringLiteral("txt"));
-  dialogas.setNameFilters({QStringLiteral("Rich Tekstai (*.rtf *.RTF)"),
-                           QStringLiteral("Tekstas (*.txt *.TXT)"),
-                           QStringLiteral("Bet koks (*)")});
+  const QString rtf = QStringLiteral("Rich Tekstai (*.rtf *.RTF)");
+  const QString txt = QStringLiteral("Tekstas (*.txt *.TXT)");
+  dialogas.setNameFilters({rtf, txt, QStringLiteral("Bet koks (*)")});
+  // A name typed without an extension gets the one of the type chosen, which decides the format.
+  const auto tipas = [&dialogas, rtf, txt](const QString& filtras) {
+    dialogas.setDefaultSuffix(filtras == rtf   ? QStringLiteral("rtf")
+                              : filtras == txt ? QStringLiteral("txt")
+                                               : QString());
+  };
+  QObject::connect(&dialogas, &QFileDialog::filterSelected, &dialogas, tipas);
+  dialogas.selectNameFilter(tekstas ? txt : rtf);
+  tipas(tekstas ? txt : rtf);
   if (dialogas.exec() != QDialog::Accepted || dialogas.selectedFiles().isEmpty()) return std::nullopt;
   return dialogas.selectedFiles().constFirst();
 }

@@ -14,7 +14,7 @@ class QtDialogai : public Dialogai {
   Atsakymas KlaustiIssaugoti(const QString& failoVardas) override;
   bool KlaustiPerrasyti(const QString& kelias) override;
   std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString& katalogas) override;
-  std::optional<QString> PasirinktiIssaugoti(const QString& katalogas) override;
+  std::optional<QString> PasirinktiIssaugoti(const QString& pradzia, bool tekstas) override;
   std::optional<QColor> PasirinktiSpalva(const QColor& dabartine) override;
   std::optional<QFont> PasirinktiSrifta(const QFont& dabartinis) override;
   void RodytiKlaida(const QString& pranesimas) override;

@@ -7,7 +7,8 @@ class QCoreApplication;
 namespace kervosta {
 
 // Installs the translations into the application; they live as long as it does. Qt's own
-// Lithuanian catalogue is used when it is installed; the standard buttons are always translated.
+// Lithuanian catalogue is used when it is installed; the standard buttons and the editors'
+// context menus are always translated.
 void IdiegtiQtVertimus(QCoreApplication& programa);
 
 }  // namespace kervosta

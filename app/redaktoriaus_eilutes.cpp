@@ -1,5 +1,6 @@
 #include "app/redaktoriaus_eilutes.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include "app/koduote.h"
@@ -25,6 +26,56 @@ void DokumentoPapildymas::PridetiEilute(const std::string& eilute) {
   if (!pirma_) zymeklis_.insertBlock();
   pirma_ = false;
   zymeklis_.insertText(IsCp1257(eilute));
+}
+
+QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas) {
+  QList<EilutesRibos> ribos;
+  for (QTextBlock blokas = dokumentas.begin(); blokas.isValid(); blokas = blokas.next()) {
+    const QString tekstas = blokas.text();
+    int pradzia = 0;
+    for (int i = 0; i <= tekstas.size(); ++i) {
+      if (i < tekstas.size() && tekstas[i] != QChar::LineSeparator) continue;
+      ribos.append({blokas.position() + pradzia, blokas.position() + i});
+      pradzia = i + 1;
+    }
+  }
+  return ribos;
+}
+
+int EilutesNumeris(const QTextDocument& dokumentas, int pozicija) {
+  const QList<EilutesRibos> ribos = EiluciuRibos(dokumentas);
+  for (int i = 0; i < ribos.size(); ++i)
+    if (pozicija <= ribos[i].Pabaiga) return i;
+  return static_cast<int>(ribos.size()) - 1;
+}
+
+std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis) {
+  const QTextDocument& dokumentas = *zymeklis.document();
+  const int pradzia = zymeklis.selectionStart();
+  const int pabaiga = zymeklis.selectionEnd();
+  const int pirma = EilutesNumeris(dokumentas, pradzia);
+  const int paskutine = EilutesNumeris(dokumentas, pabaiga);
+  if (paskutine > pirma && EiluciuRibos(dokumentas)[paskutine].Pradzia == pabaiga)
+    return {pirma, paskutine - 1};
+  return {pirma, paskutine};
+}
+
+void KeistiEilutes(QTextDocument& dokumentas, int nuo, const std::vector<std::string>& eilutes) {
+  QList<EilutesRibos> ribos = EiluciuRibos(dokumentas);
+  QTextCursor zymeklis(&dokumentas);
+  zymeklis.beginEditBlock();
+  zymeklis.movePosition(QTextCursor::End);
+  while (ribos.size() < nuo + static_cast<qsizetype>(eilutes.size())) {
+    zymeklis.insertBlock();
+    ribos.append({zymeklis.position(), zymeklis.position()});
+  }
+  // From the last line back, so that the positions of the lines before stay right.
+  for (auto i = static_cast<qsizetype>(eilutes.size()) - 1; i >= 0; --i) {
+    zymeklis.setPosition(ribos[nuo + i].Pradzia);
+    zymeklis.setPosition(ribos[nuo + i].Pabaiga, QTextCursor::KeepAnchor);
+    zymeklis.insertText(IsCp1257(eilutes[static_cast<std::size_t>(i)]));
+  }
+  zymeklis.endEditBlock();
 }
 
 }  // namespace kervosta

@@ -1,9 +1,13 @@
 // The editors as the translation driver sees them: the English document as numbered lines in
-// Windows-1257, the Lithuanian document as a place to append lines.
+// Windows-1257, the Lithuanian document as a place to append lines or to replace some of them.
 #pragma once
 
+#include <QList>
 #include <QStringList>
 #include <QTextCursor>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "translation/vertimas.h"
 
@@ -33,5 +37,26 @@ class DokumentoPapildymas : public EiluciuPriimtuvas {
   QTextCursor zymeklis_;
   bool pirma_;
 };
+
+// A line as translation counts them: the positions of its first character and of the end of its
+// text, before the break that ends it.
+struct EilutesRibos {
+  int Pradzia = 0;
+  int Pabaiga = 0;
+};
+
+// Every line of the document; an empty document has one, empty.
+QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas);
+
+// The number of the line that holds position `pozicija`.
+int EilutesNumeris(const QTextDocument& dokumentas, int pozicija);
+
+// The first and the last line of the cursor's selection, or the caret's line twice. A selection
+// that ends where a line starts (whole lines selected) does not take that line in.
+std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis);
+
+// Puts `eilutes` (Windows-1257) in place of the text of lines `nuo`, `nuo` + 1 ..., adding empty
+// lines at the end where the document has fewer, as one step to undo.
+void KeistiEilutes(QTextDocument& dokumentas, int nuo, const std::vector<std::string>& eilutes);
 
 }  // namespace kervosta

@@ -36,10 +36,11 @@ void RodytiKlausima(std::uint8_t rezimas, const std::string& sakinioTekstas,
         << DaliesVardas(kandidatai[i].KalbosDalis) << ")\n";
 }
 
-void RodytiPrasyma(const std::string& zodis, int kiekis, std::ostream& out) {
+void RodytiPrasyma(const std::string& zodis, int kiekis, int numatytas, std::ostream& out) {
   if (kiekis > 0)
-    out << "Choose 1-" << kiekis << "; Enter takes 1, a keeps \"" << IUtf8(zodis)
-        << "\" in English, q stops asking: ";
+    out << "Choose 1-" << kiekis << "; Enter takes "
+        << (numatytas > 0 ? std::to_string(numatytas) : std::string("the automatic choice"))
+        << ", a keeps \"" << IUtf8(zodis) << "\" in English, q stops asking: ";
   else
     out << "Enter or a keeps \"" << IUtf8(zodis) << "\" in English, q stops asking: ";
   out.flush();
@@ -64,13 +65,13 @@ std::string_view BeTarpu(std::string_view tekstas) {
 }  // namespace
 
 int TerminaloKlausejas::Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas,
-                                const std::string& zodis, Aplinka& aplinka) {
+                                const std::string& zodis, int numatytas, Aplinka& aplinka) {
   const TZodziuList& kandidatai = aplinka.Variantai.Zodziai;
   const int kiekis = kandidatai.Kiekis();
-  const int numatytasis = kiekis > 0 ? 1 : NeraPasirinkimo;
+  const int numatytasis = numatytas >= 1 && numatytas <= kiekis ? numatytas : NeraPasirinkimo;
   RodytiKlausima(rezimas, sakinioTekstas, zodis, kandidatai, out_);
   for (;;) {
-    RodytiPrasyma(zodis, kiekis, out_);
+    RodytiPrasyma(zodis, kiekis, numatytasis, out_);
     std::string eilute;
     if (!std::getline(in_, eilute)) {
       out_ << '\n';

@@ -11,15 +11,15 @@
 namespace kervosta::cli {
 
 // Asks on a pair of text streams, UTF-8. The candidates are numbered; an empty answer takes the
-// first (an unknown word keeps its English text), "a" keeps the English text, "q" switches
-// correction off from the next sentence on and takes the same as an empty answer. Anything else
-// is asked again; the end of the input counts as an empty answer.
+// one automatic translation would take (an unknown word keeps its English text), "a" keeps the
+// English text, "q" switches correction off from the next sentence on and takes the same as an
+// empty answer. Anything else is asked again; the end of the input counts as an empty answer.
 class TerminaloKlausejas : public KoregavimoKlausejas {
  public:
   TerminaloKlausejas(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
   int Klausti(std::uint8_t rezimas, const std::string& sakinioTekstas, const std::string& zodis,
-              Aplinka& aplinka) override;
+              int numatytas, Aplinka& aplinka) override;
 
  private:
   std::istream& in_;

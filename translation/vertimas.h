@@ -31,7 +31,9 @@ void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::s
 
 // Appends exactly one Lithuanian line per English line: the sentences completed on that line,
 // joined. A sentence that runs over several lines is translated on the line where it ends.
-// Text left after the last sentence is translated as one more line.
+// Text left after the last sentence is translated as one more line. A correction question
+// answered with AtsauktiVertima ends the run with VertimasAtsauktas; the lines appended before
+// it stay.
 void VerstiEilutes(Aplinka& aplinka, const EiluciuSaltinis& anglu, EiluciuPriimtuvas& lietuviu);
 
 // The sentences of the text and its unfinished tail, translated and joined into one string.

@@ -66,13 +66,14 @@ TEST(AmerikietiskaRasyba, BritishSpellingsInTheirAmericanForms) {
   EXPECT_EQ(AmerikietiskaRasyba(""), Zodziai{});
 }
 
-// Records every question as "mode word candidates: sentence" and answers from a script; with
-// the script used up it chooses nothing.
+// Records every question as "mode word candidates offered: sentence" and answers from a script;
+// with the script used up it chooses nothing.
 struct ScenarijausKlausejas : KoregavimoKlausejas {
   int Klausti(std::uint8_t rezimas, const std::string& sakinys, const std::string& zodis,
-              Aplinka& aplinka) override {
+              int numatytas, Aplinka& aplinka) override {
     Klausimai.push_back(std::to_string(rezimas) + " " + zodis + " " +
-                        std::to_string(aplinka.Variantai.Kiekis()) + ": " + sakinys);
+                        std::to_string(aplinka.Variantai.Kiekis()) + " " +
+                        std::to_string(numatytas) + ": " + sakinys);
     if (Atsakymai.empty()) return NeraPasirinkimo;
     const auto atsakymas = Atsakymai.front();
     Atsakymai.pop_front();
@@ -212,8 +213,8 @@ TEST_F(SakinioPaieska, CorrectionAsksOnlyForUnknownAndAmbiguousWords) {
             "|berniukas||matyti||krantas|prie|zzz|.");
   // Not for "will" (built in), nor for "boy" or "see" (a single candidate).
   EXPECT_EQ(klausejas.Klausimai,
-            (std::vector<std::string>{"0 bank 2: The boy will see a bank near zzz. ",
-                                      "1 zzz 0: The boy will see a bank near zzz. "}));
+            (std::vector<std::string>{"0 bank 2 2: The boy will see a bank near zzz. ",
+                                      "1 zzz 0 0: The boy will see a bank near zzz. "}));
 }
 
 TEST_F(SakinioPaieska, AnswersChooseFromTheListAsItIsAfterTheQuestion) {
@@ -233,6 +234,27 @@ TEST_F(SakinioPaieska, AnswersChooseFromTheListAsItIsAfterTheQuestion) {
   EXPECT_EQ(klausejas.Klausimai.size(), 5u);
   aplinka.Klausejas = nullptr;
   EXPECT_EQ(Surasti(SurastiSuKoregavimu, "Bank qqq"), "krantas|qqq");
+}
+
+// The answer offered is the one automatic lookup takes: the last candidate, but for a verb
+// written alike in several forms not a past participle without "have" or "be" before it.
+TEST_F(SakinioPaieska, QuestionsOfferTheAutomaticChoice) {
+  SkaitytiZodynoTeksta(
+      "pos=3\ten=put|puts|put|put|putting\tlt=dėti\tstem=dė\tpres=ded\tpast=dėj\n",
+      aplinka.Zodynai.VartotojoZodynas);
+  for (const std::string_view sakinys : {"They put it.", "They have put it."})
+    EXPECT_EQ(Surasti(SurastiSuKoregavimu, sakinys), Surasti(SurastiAutomatiskai, sakinys));
+  EXPECT_EQ(klausejas.Klausimai, (std::vector<std::string>{"0 put 3 2: They put it. ",
+                                                           "0 put 3 3: They have put it. "}));
+}
+
+// Cancelling stops at the word asked about; the words after it are never asked about.
+TEST_F(SakinioPaieska, CancellingThrowsAndAsksNoMore) {
+  klausejas.Atsakyti(AtsauktiVertima);
+  TSakinys s;
+  SkaidytiZodzius("Bank zzz.", s);
+  EXPECT_THROW(SurastiSuKoregavimu(aplinka, s), VertimasAtsauktas);
+  EXPECT_EQ(klausejas.Klausimai.size(), 1u);
 }
 
 TEST_F(SakinioPaieska, SwitchingCorrectionOffTakesEffectFromTheNextSentence) {

@@ -33,15 +33,15 @@ TEST_F(Koregavimas, WithoutATerminalItIsAnError) {
 TEST_F(Koregavimas, ScriptedAnswersOnTheTerminal) {
   if (Apvalkalas("script -qec true /dev/null </dev/null >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "script(1) cannot give the tool a terminal here";
-  // bank: the second candidate; and: switch correction off; bank: Enter takes the first;
-  // bank: keep the English word. The next sentence is automatic: the last candidate, no question.
-  EXPECT_EQ(Apvalkalas("printf '2\\nq\\n\\na\\n' | script -qec \"" + Vertimas +
+  // bank: the first candidate; and: switch correction off; bank: Enter takes what automatic
+  // translation takes, the last; bank: keep the English word. The next sentence is automatic.
+  EXPECT_EQ(Apvalkalas("printf '1\\nq\\n\\na\\n' | script -qec \"" + Vertimas +
                        " >stdout 2>stderr\" /dev/null >terminalas"), 0) << Skaityti("stderr");
-  EXPECT_EQ(Skaityti("stdout"), "Krantas and bankas, bank. Krantas zzz. \n");
+  EXPECT_EQ(Skaityti("stdout"), "Bankas and krantas, bank. Krantas zzz. \n");
   const std::string terminalas = Skaityti("terminalas");
   const std::pair<std::string, std::size_t> kartai[] = {
       {"Ambiguous word \"bank\" in: Bank and bank, bank. ", 3}, {"  2  krantas (noun)", 3},
-      {"Unknown word \"and\"", 1}, {"zzz", 0}};
+      {"Enter takes 2,", 3}, {"Unknown word \"and\"", 1}, {"zzz", 0}};
   for (const auto& [dalis, n] : kartai) EXPECT_EQ(Kartai(terminalas, dalis), n) << terminalas;
 }
 

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <tuple>
 
 #include "app/rtf.h"
 
@@ -15,19 +16,71 @@ namespace {
 
 using DokumentoTurinys = testai::SuGuiPrograma;
 
-TEST_F(DokumentoTurinys, PlainTextIsBalticUnlessItCarriesAUtf8ByteOrderMark) {
-  const std::pair<QByteArray, const char*> atvejai[] = {
-      {"\xFE\x61sis\r\nantra\rtre\xE8ia", "žasis\nantra\ntrečia"},
-      {"\xEF\xBB\xBF\xC5\xBE\x61sis", "žasis"},
-      // Without the mark the same bytes are Baltic text, and so are bytes that are not UTF-8.
-      {"\xC5\xBE", "Å¾"},
-      {"\xEF\xBB\xBF\xFF", "ļ»æ˙"},
+// A plain UTF-8 file without a byte-order mark, the usual kind, once opened as Baltic text.
+TEST_F(DokumentoTurinys, PlainTextIsUtf8WhenValidWithOrWithoutAMarkElseBaltic) {
+  const FailoFormatas utf8{FailoRusis::Utf8}, baltu{FailoRusis::Baltu};
+  const std::tuple<QByteArray, const char*, FailoFormatas> atvejai[] = {
+      {"Ąžuolas", "Ąžuolas", utf8},
+      {"\xEF\xBB\xBF" "žasis", "žasis", {FailoRusis::Utf8, true}},
+      {"\xFE\x61sis\r\nantra\rtre\xE8ia", "žasis\nantra\ntrečia", {FailoRusis::Baltu, false, true}},
+      {"a\r\nb", "a\nb", {FailoRusis::Utf8, false, true}},
+      // Bytes that are not UTF-8, even after a mark, are Baltic text.
+      {"\xEF\xBB\xBF\xFF", "ļ»æ˙", baltu},
+      {"\xC5", "Å", baltu},
+      {"", "", utf8},
   };
   QTextDocument d;
-  for (const auto& [baitai, tekstas] : atvejai) {
-    IkeltiDokumentoTurini(baitai, d);
+  for (const auto& [baitai, tekstas, formatas] : atvejai) {
+    EXPECT_EQ(IkeltiDokumentoTurini(baitai, d), formatas) << baitai.toHex().toStdString();
     EXPECT_EQ(d.toPlainText(), QString::fromUtf8(tekstas)) << baitai.toHex().toStdString();
   }
+}
+
+// Opened and saved unchanged, a plain-text file keeps every byte: its encoding, byte-order mark,
+// line ends, no-break spaces and tabs.
+TEST_F(DokumentoTurinys, PlainTextIsWrittenBackByteForByte) {
+  const QByteArray failai[] = {
+      "Ąžuolas\u00A0auga.\n\tAntra eilutė\n",
+      "\xEF\xBB\xBF" "žodis\r\n\r\npaskutinė",
+      "\xC0\xFE" "uolas \xE0 \x80\r\n",  // Windows-1257, euro sign included
+      "",
+      "\n\n",
+  };
+  QTextDocument d;
+  for (const QByteArray& baitai : failai) {
+    const FailoFormatas formatas = IkeltiDokumentoTurini(baitai, d);
+    EXPECT_EQ(DokumentoFailas(d, formatas), baitai) << baitai.toHex().toStdString();
+  }
+  EXPECT_TRUE(rtf::ArRtf(DokumentoFailas(d, FailoFormatas{})));
+}
+
+TEST_F(DokumentoTurinys, WhatPlainTextAndTheBalticCodePageCannotHold) {
+  QTextDocument d;
+  d.setPlainText("Ąžuolas € „kabutės“");
+  EXPECT_FALSE(TuriFormatavima(d));
+  EXPECT_TRUE(TinkaBaltuKoduotei(d.toPlainText()));
+  EXPECT_FALSE(TinkaBaltuKoduotei("日本"));
+
+  // A style switched on and off again leaves nothing to lose.
+  QTextCursor c(&d);
+  c.select(QTextCursor::Document);
+  QTextCharFormat f;
+  f.setFontWeight(QFont::Bold);
+  c.mergeCharFormat(f);
+  EXPECT_TRUE(TuriFormatavima(d));
+  f.setFontWeight(QFont::Normal);
+  c.mergeCharFormat(f);
+  EXPECT_FALSE(TuriFormatavima(d));
+  QTextBlockFormat centras;
+  centras.setAlignment(Qt::AlignHCenter);
+  c.mergeBlockFormat(centras);
+  EXPECT_TRUE(TuriFormatavima(d));
+
+  QTextDocument sarasas;
+  QTextCursor(&sarasas).createList(QTextListFormat::ListDisc);
+  EXPECT_TRUE(TuriFormatavima(sarasas));
+  testai::UzpildytiPavyzdi(d);
+  EXPECT_TRUE(TuriFormatavima(d));
 }
 
 TEST_F(DokumentoTurinys, RichTextIsRecognisedByItsOpening) {

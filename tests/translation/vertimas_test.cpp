@@ -66,6 +66,27 @@ TEST(VerstiEilutes, AnyTextTranslatesToOneLinePerLinePlusAtMostOne) {
   }
 }
 
+// Cancelling at a question ends the run: the lines finished before it stay, the line it was
+// asked on and the lines after it are never appended.
+TEST(VerstiEilutes, CancellingAQuestionKeepsTheLinesDone) {
+  struct Atsaukiantis : KoregavimoKlausejas {
+    int Kartai = 0;
+    int Klausti(std::uint8_t, const std::string&, const std::string&, int, Aplinka&) override {
+      ++Kartai;
+      return AtsauktiVertima;
+    }
+  } klausejas;
+  Aplinka aplinka = testai::NaujaTestoAplinka();
+  aplinka.AutomatinisVertimas = 0;
+  aplinka.Klausejas = &klausejas;
+  EiluciuKaupiklis lietuviu;
+  EXPECT_THROW(VerstiEilutes(aplinka, EiluciuSarasas({"The boy.", "The zzz boy.", "A boy."}),
+                             lietuviu),
+               VertimasAtsauktas);
+  EXPECT_EQ(lietuviu.Eilutes, (Eilutes{"Berniukas. "}));
+  EXPECT_EQ(klausejas.Kartai, 1);
+}
+
 TEST(SkaidytiEilutemis, LinesEndAtLineFeedsWithOrWithoutACarriageReturn) {
   EXPECT_EQ(SkaidytiEilutemis(""), Eilutes{});
   EXPECT_EQ(SkaidytiEilutemis("\n"), (Eilutes{""}));

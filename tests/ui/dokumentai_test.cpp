@@ -1,10 +1,30 @@
 // Document commands of the main window: open, save and save as, and the questions asked before
 // text could be lost, each answered through the scripted dialogs.
+#include <QMenu>
+#include <QStandardPaths>
+
 #include "tests/ui/ui_pagalba.h"
 
 using namespace kervosta;
 using namespace kervosta::testai;
 using namespace Qt::StringLiterals;
+
+namespace {
+// The files "Paskutiniai failai" lists as it opens, newest first.
+QStringList Paskutiniai(TForm1& langas) {
+  auto* meniu = langas.findChild<QMenu*>(u"PaskutiniaiFailai"_s);
+  emit meniu->aboutToShow();
+  QStringList failai;
+  for (const QAction* veiksmas : meniu->actions())
+    if (veiksmas->objectName().startsWith(u"Paskutinis"_s)) failai << veiksmas->toolTip();
+  return failai;
+}
+
+void AtvertiPaskutini(TForm1& langas, int numeris) {
+  emit langas.findChild<QMenu*>(u"PaskutiniaiFailai"_s)->aboutToShow();
+  langas.findChild<QAction*>(u"Paskutinis%1"_s.arg(numeris))->trigger();
+}
+}  // namespace
 
 class DokumentaiTest : public QObject {
   Q_OBJECT
@@ -36,11 +56,16 @@ class DokumentaiTest : public QObject {
     QVERIFY(!l.Langas.AngluDokumentas().Keistas());
     QVERIFY(l.Anglai()->isReadOnly());
 
-    // New asks nothing, and makes the editor writable again.
+    // New asks before typed text is lost (it once discarded it), and makes the editor writable
+    // again.
     l.Dialogai.KlaustaIssaugoti.clear();
-    l.Anglai()->insertPlainText(u"discarded"_s);
+    l.Anglai()->insertPlainText(u"typed"_s);
+    l.Dialogai.IssaugotiAtsakymai = {Atsakymas::Atsaukti, Atsakymas::Ne};
     l.Komanda("Naujas");
-    QVERIFY(l.Dialogai.KlaustaIssaugoti.isEmpty());
+    QVERIFY(l.Anglu().contains(u"typed"_s));
+    l.Komanda("Naujas");
+    QCOMPARE(l.Dialogai.KlaustaIssaugoti, (QStringList{kelias, kelias}));
+    l.Dialogai.KlaustaIssaugoti.clear();
     QVERIFY(l.Anglu().isEmpty());
     QVERIFY(!l.Anglai()->isReadOnly());
     QCOMPARE(l.Langas.windowTitle(), u"Bevardo - Kervosta"_s);
@@ -68,17 +93,20 @@ class DokumentaiTest : public QObject {
     QVERIFY(l.Anglu().isEmpty());
   }
 
-  // Saving always writes RTF; typed Lithuanian comes back from the file letter for letter.
-  void saugojimasRtfIrAtgal() {
+  // The name chosen decides what a new document becomes: RTF, or plain UTF-8 text for .txt.
+  // Typed Lithuanian comes back from either letter for letter.
+  void saugojimasPagalVarda() {
     RodomasLangas l;
-    const QString kelias = l.Katalogas.Kelias(u"tekstas.txt"_s);
+    const QString rtf = l.Katalogas.Kelias(u"tekstas.rtf"_s);
+    const QString txt = l.Katalogas.Kelias(u"tekstas.txt"_s);
     Rasyti(l.Anglai(), u"Žąsis ėda.\nAntra eilutė"_s);
-    l.Dialogai.Issaugoti = kelias;
+    l.Dialogai.Issaugoti = rtf;
 
     l.Komanda("Saugoti");  // still "Bevardo": asks for a name
     QCOMPARE(l.Dialogai.IssaugotiKartai, 1);
-    QVERIFY(SkaitytiFaila(kelias).startsWith("{\\rtf"));
-    QCOMPARE(l.Langas.windowTitle(), u"tekstas.txt - Kervosta"_s);
+    QVERIFY(!l.Dialogai.IssaugotiTekstu);
+    QVERIFY(SkaitytiFaila(rtf).startsWith("{\\rtf"));
+    QCOMPARE(l.Langas.windowTitle(), u"tekstas.rtf - Kervosta"_s);
     QVERIFY(!l.Langas.AngluDokumentas().Keistas());
 
     Rasyti(l.Anglai(), u"!"_s);
@@ -86,9 +114,154 @@ class DokumentaiTest : public QObject {
     QCOMPARE(l.Dialogai.IssaugotiKartai, 1);
     QVERIFY(l.Dialogai.KlaustaPerrasyti.isEmpty());
 
-    TForm1 kitas(&l.Dialogai);
-    kitas.AngluDokumentas().Ikelti(kelias);
-    QCOMPARE(kitas.AngluRedaktorius()->toPlainText(), u"Žąsis ėda.\nAntra eilutė!"_s);
+    l.Dialogai.Issaugoti = txt;
+    l.Komanda("SaugotiKaip");
+    QCOMPARE(l.Dialogai.IssaugotiNuo, rtf);  // the dialog starts at the document's own file
+    QCOMPARE(SkaitytiFaila(txt), u"Žąsis ėda.\nAntra eilutė!"_s.toUtf8());
+    QVERIFY(l.Dialogai.KlaustaGerai.isEmpty());  // nothing to lose
+
+    for (const QString& kelias : {rtf, txt}) {
+      TForm1 kitas(&l.Dialogai);
+      kitas.AngluDokumentas().Ikelti(kelias);
+      QCOMPARE(kitas.AngluRedaktorius()->toPlainText(), u"Žąsis ėda.\nAntra eilutė!"_s);
+    }
+  }
+
+  // A plain UTF-8 file without a byte-order mark opened as mojibake, and saving made it
+  // permanent; opened and saved, it must keep every byte.
+  void utf8FailasIssaugomasBaitasIBaita() {
+    RodomasLangas l;
+    const QString kelias = l.Katalogas.Kelias(u"ąžuolas.txt"_s);
+    const QByteArray baitai = u"Ąžuolas\u00A0auga.\r\n\tŠaknys gilios.\r\n"_s.toUtf8();
+    RasytiFaila(kelias, baitai);
+    l.Dialogai.Atverti = AtvertimoPasirinkimas{kelias, false};
+    l.Komanda("Atverti");
+    QCOMPARE(l.Anglu(), u"Ąžuolas auga.\n\tŠaknys gilios.\n"_s);
+    l.Anglai()->document()->setModified(true);
+    l.Komanda("Saugoti");
+    QCOMPARE(SkaitytiFaila(kelias), baitai);
+  }
+
+  // Ctrl+S on a document opened from a .txt file once replaced it with RTF markup.
+  void tekstinisFailasLiekaTekstu() {
+    RodomasLangas l;
+    const QString kelias = l.Katalogas.Kelias(u"baltu.txt"_s);
+    RasytiFaila(kelias, "\xDEodis");  // "Žodis" in Windows-1257
+    l.Dialogai.Atverti = AtvertimoPasirinkimas{kelias, false};
+    l.Komanda("Atverti");
+    QTextCursor pabaiga = l.Anglai()->textCursor();
+    pabaiga.movePosition(QTextCursor::End);
+    l.Anglai()->setTextCursor(pabaiga);
+    Rasyti(l.Anglai(), u" ė"_s);
+    l.Komanda("Saugoti");
+    QCOMPARE(SkaitytiFaila(kelias), QByteArray("\xDEodis \xEB"));
+    QVERIFY(l.Dialogai.KlaustaGerai.isEmpty());
+
+    // Formatting that plain text cannot keep is asked about; declined, the file stays.
+    l.Anglai()->selectAll();
+    l.Komanda("Pusjuodis");
+    l.Dialogai.GeraiAtsakymai = {false};
+    l.Komanda("Saugoti");
+    QCOMPARE(l.Dialogai.KlaustaGerai.size(), 1);
+    QCOMPARE(SkaitytiFaila(kelias), QByteArray("\xDEodis \xEB"));
+    QVERIFY(l.Langas.AngluDokumentas().Keistas());
+
+    // A letter the Baltic code page lacks: the file becomes UTF-8 rather than lose it.
+    l.Anglai()->document()->setPlainText(u"Žodis 日本"_s);
+    l.Komanda("Saugoti");
+    QCOMPARE(l.Dialogai.KlaustaGerai.size(), 2);
+    QVERIFY(l.Dialogai.KlaustaGerai.last().contains(u"UTF-8"_s));
+    QCOMPARE(SkaitytiFaila(kelias), u"Žodis 日本"_s.toUtf8());
+    QCOMPARE(l.Langas.AngluDokumentas().Formatas().Rusis, FailoRusis::Utf8);
+  }
+
+  // After New or Open of another English text, Save once wrote the new translation over the
+  // file of the earlier one without asking.
+  void lietuviuFailoVardasPoNaujoIrAtvertimo() {
+    RodomasLangas l;
+    QTextEdit* lietuviu = l.Langas.LietuviuRedaktorius();
+    const QString vertimas = l.Katalogas.Kelias(u"vertimas.rtf"_s);
+    const QString kitas = l.Katalogas.Kelias(u"kitas.txt"_s);
+    RasytiFaila(kitas, "Another text.");
+    const auto issaugotiVertima = [&] {
+      lietuviu->setPlainText(u"Pirmasis vertimas"_s);
+      l.Dialogai.Issaugoti = vertimas;
+      l.Langas.LietuviuDokumentas().Irasyti(vertimas, {});
+      QCOMPARE(l.Langas.LietuviuDokumentas().FailoVardas(), vertimas);
+    };
+    const QByteArray issaugotas = [&] {
+      issaugotiVertima();
+      return SkaitytiFaila(vertimas);
+    }();
+
+    const std::function<void()> naujiAngliskiTekstai[] = {
+        [&] { l.Komanda("Naujas"); },
+        [&] {
+          l.Dialogai.Atverti = AtvertimoPasirinkimas{kitas, false};
+          l.Komanda("Atverti");
+        },
+        [&] { l.Langas.PriimtiFailus({QUrl::fromLocalFile(kitas)}); },
+    };
+    for (const auto& naujas : naujiAngliskiTekstai) {
+      issaugotiVertima();
+      l.Anglai()->setFocus();
+      QTRY_VERIFY(l.Langas.AnglaiAktyvus());
+      naujas();
+      QVERIFY(l.Langas.LietuviuDokumentas().Bevardis());
+      lietuviu->setFocus();
+      QTRY_VERIFY(!l.Langas.AnglaiAktyvus());
+      lietuviu->setPlainText(u"Antrasis vertimas"_s);
+      const int kartai = l.Dialogai.IssaugotiKartai;
+      l.Dialogai.Issaugoti.reset();
+      l.Komanda("Saugoti");
+      QCOMPARE(l.Dialogai.IssaugotiKartai, kartai + 1);  // a name is asked for
+      QCOMPARE(SkaitytiFaila(vertimas), issaugotas);
+    }
+  }
+  // The dialogs once always started in the program's hidden folder. They start in the folder
+  // used last, else the documents folder; the files opened and saved are listed newest first in
+  // "Paskutiniai failai", in this run and the next.
+  void paskutiniaiFailaiIrKatalogas() {
+    RodomasLangas l;
+    const QString dokumentai = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    l.Komanda("Atverti");
+    QCOMPARE(l.Dialogai.AtvertiNuo, QFileInfo(dokumentai).isDir() ? dokumentai : QDir::homePath());
+    QVERIFY(Paskutiniai(l.Langas).isEmpty());
+
+    QVERIFY(QDir(l.Katalogas.Katalogas.path()).mkdir(u"aplankas"_s));
+    const QString a = l.Katalogas.Kelias(u"aplankas/a.txt"_s);
+    const QString b = l.Katalogas.Kelias(u"b.txt"_s);
+    RasytiFaila(a, "Text A.");
+    RasytiFaila(b, "Text B.");
+    l.Dialogai.Atverti = AtvertimoPasirinkimas{a, false};
+    l.Komanda("Atverti");
+    l.Komanda("SaugotiKaip");
+    QCOMPARE(l.Dialogai.IssaugotiNuo, a);
+    l.Komanda("Naujas");
+    l.Komanda("SaugotiKaip");
+    QCOMPARE(l.Dialogai.IssaugotiNuo, QFileInfo(a).absolutePath());
+    l.Langas.PriimtiFailus({QUrl::fromLocalFile(b)});
+    l.Dialogai.Atverti.reset();
+    l.Komanda("Atverti");
+    QCOMPARE(l.Dialogai.AtvertiNuo, QFileInfo(b).absolutePath());
+    QCOMPARE(Paskutiniai(l.Langas), (QStringList{b, a}));
+
+    AtvertiPaskutini(l.Langas, 2);
+    QCOMPARE(l.Anglu(), u"Text A."_s);
+    QCOMPARE(Paskutiniai(l.Langas), (QStringList{a, b}));
+
+    // A file that is gone is reported and leaves the list.
+    QFile::remove(b);
+    AtvertiPaskutini(l.Langas, 2);
+    QCOMPARE(l.Dialogai.Klaidos.size(), 1);
+    QCOMPARE(l.Anglu(), u"Text A."_s);
+    QCOMPARE(Paskutiniai(l.Langas), QStringList{a});
+
+    ScenarijausDialogai dialogai;
+    TForm1 kitas(&dialogai);
+    QCOMPARE(Paskutiniai(kitas), QStringList{a});
+    kitas.findChild<QAction*>(u"IsvalytiPaskutinius"_s)->trigger();
+    QVERIFY(Paskutiniai(kitas).isEmpty());
   }
 
   void perrasymoKlausimas() {

@@ -1,5 +1,6 @@
 // The toolbar and status line that follow the caret of the active editor, and find.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -36,7 +37,8 @@ class FormatavimasTest : public QObject {
     QTextDocument* dokumentas = redaktorius->document();
     QAction* pusjuodis = l.Veiksmas("Pusjuodis");
     auto* dydis = l.Langas.findChild<QSpinBox*>("FontSize");
-    QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Keistas"));
+    // Nothing has changed at start-up: the status line shows the caret, not "Keistas".
+    QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Eilutė:   1   Stulpelis:   1"));
     Rasyti(redaktorius, QStringLiteral("plain bold\nsecond"));
     QCOMPARE(l.Langas.BusenosTekstas(), QStringLiteral("Keistas"));
 
@@ -83,7 +85,8 @@ class FormatavimasTest : public QObject {
     QCOMPARE(l.Langas.BusenosTekstas(), QString());
   }
 
-  // Find is case-sensitive, goes on after the selection and keeps it on a miss.
+  // Find is case-sensitive and goes on after the selection; past the last hit it starts again
+  // from the top and says so; a text that is nowhere is reported and the selection kept.
   void paieska() {
     RodomasLangas l;
     QTextEdit* redaktorius = l.Anglai();
@@ -92,23 +95,40 @@ class FormatavimasTest : public QObject {
       return std::pair(redaktorius->textCursor().selectionStart(),
                        redaktorius->textCursor().selectionEnd());
     };
+    struct Zingsnis {
+      const char* tekstas;
+      PaieskosRezultatas rezultatas;
+      std::pair<int, int> pazymeta;
+      const char* busena;  // nullptr: the caret position
+    };
+    const Zingsnis zingsniai[] = {
+        {"žodis", PaieskosRezultatas::Rasta, {6, 11}, nullptr},
+        {"žodis", PaieskosRezultatas::Rasta, {18, 23}, nullptr},
+        {"žodis", PaieskosRezultatas::RastaNuoPradzios, {6, 11}, "Pasiekta pabaiga, ieškota nuo pradžios"},
+        {"Žodžiai", PaieskosRezultatas::Nerasta, {6, 11}, "Nerasta"},
+    };
     Pazymeti(redaktorius, 15, 15);  // nothing selected: from the start
-    QVERIFY(l.Langas.IeskotiToliau(QStringLiteral("žodis")));
-    QCOMPARE(pazymeta(), std::pair(6, 11));
-    QVERIFY(l.Langas.IeskotiToliau(QStringLiteral("žodis")));
-    QCOMPARE(pazymeta(), std::pair(18, 23));
-    QVERIFY(!l.Langas.IeskotiToliau(QStringLiteral("žodis")));
-    QCOMPARE(pazymeta(), std::pair(18, 23));
+    for (const Zingsnis& z : zingsniai) {
+      QCOMPARE(l.Langas.IeskotiToliau(QString::fromUtf8(z.tekstas)), z.rezultatas);
+      QCOMPARE(pazymeta(), z.pazymeta);
+      if (z.busena) QCOMPARE(l.Langas.BusenosTekstas(), QString::fromUtf8(z.busena));
+    }
 
-    // The find dialog stays open and searches on with every click.
+    // The find dialog stays open, searches on with every click and shows what it found.
     Pazymeti(redaktorius, 0, 0);
     l.Komanda("Paieska");
     auto* dialogas = l.Langas.findChild<PaieskosDialogas*>();
     QVERIFY(dialogas && dialogas->isVisible());
-    dialogas->findChild<QLineEdit*>("ieskomasTekstas")->setText(QStringLiteral("žodis"));
+    auto* laukas = dialogas->findChild<QLineEdit*>("ieskomasTekstas");
+    auto* rezultatas = dialogas->findChild<QLabel*>("rezultatas");
+    laukas->setText(QStringLiteral("žodis"));
     for (int kartas = 0; kartas < 2; ++kartas)
       dialogas->findChild<QPushButton*>("ieskotiToliau")->click();
     QCOMPARE(pazymeta(), std::pair(18, 23));
+    QVERIFY(rezultatas->text().isEmpty());
+    laukas->setText(QStringLiteral("katinas"));
+    dialogas->findChild<QPushButton*>("ieskotiToliau")->click();
+    QCOMPARE(rezultatas->text(), QStringLiteral("Nerasta"));
     QVERIFY(dialogas->isVisible());
   }
 };

@@ -1,11 +1,24 @@
 // The settings window acts at once, the rules editor lists each group-type code once however
 // often it is opened, and Qt's own dialogs speak Lithuanian.
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <functional>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
+#include <memory>
 
 #include "analysis/aplinka.h"
 #include "app/nustatymu_langas.h"
@@ -15,9 +28,64 @@
 
 using namespace kervosta;
 
+namespace {
+// The words a dialog shows: labels, buttons, group titles, tabs and list choices.
+QSet<QString> Tekstai(QWidget& dialogas) {
+  QSet<QString> tekstai;
+  const auto prideti = [&tekstai](QString tekstas) {
+    tekstas.remove(u'&');
+    // Paths are no words to translate.
+    if (!tekstas.startsWith(u'/') && tekstas.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3}"))))
+      tekstai.insert(tekstas);
+  };
+  for (const QLabel* l : dialogas.findChildren<QLabel*>()) prideti(l->text());
+  for (const QAbstractButton* b : dialogas.findChildren<QAbstractButton*>()) prideti(b->text());
+  for (const QGroupBox* g : dialogas.findChildren<QGroupBox*>()) prideti(g->title());
+  for (const QTabWidget* t : dialogas.findChildren<QTabWidget*>())
+    for (int i = 0; i < t->count(); ++i) prideti(t->tabText(i));
+  for (const QComboBox* c : dialogas.findChildren<QComboBox*>())
+    for (int i = 0; i < c->count() && i < 3; ++i) prideti(c->itemText(i));
+  return tekstai;
+}
+
+// Qt's dialogs the program opens, each made anew.
+QList<std::function<QSet<QString>()>> QtDialogai() {
+  return {
+      [] {
+        QPrinter spausdintuvas;
+        QPrintDialog dialogas(&spausdintuvas);
+        return Tekstai(dialogas);
+      },
+      [] {
+        QColorDialog dialogas;
+        return Tekstai(dialogas);
+      },
+      [] {
+        QFileDialog dialogas;
+        dialogas.setOption(QFileDialog::DontUseNativeDialog);
+        return Tekstai(dialogas);
+      },
+  };
+}
+}  // namespace
+
 class LangaiTest : public QObject {
   Q_OBJECT
  private slots:
+  // Runs first, before any test installs the translations. Qt's dialogs showed English: what
+  // they show untranslated must change once the translations are in, proper names aside.
+  void qtDialogaiBeAngluKalbos() {
+    QList<QSet<QString>> angliski;
+    for (const auto& dialogas : QtDialogai()) angliski << dialogas();
+    IdiegtiQtVertimus(*QCoreApplication::instance());
+    const QSet<QString> vardai = {QStringLiteral("HTML:"), QStringLiteral("Letter / ANSI A"),
+                                  QStringLiteral("Legal")};
+    for (qsizetype i = 0; i < angliski.size(); ++i) {
+      QSet<QString> liko = QtDialogai()[i]().intersect(angliski[i]) - vardai;
+      QVERIFY2(liko.isEmpty(), qPrintable(QStringList(liko.begin(), liko.end()).join(u" | ")));
+    }
+  }
+
   // Each switch acts at once and shows its state the next time the window opens: the grammar
   // analysis, the choice by context and the form of address (jūs at first).
   void nustatymaiVeikiaIskart() {
@@ -50,6 +118,26 @@ class LangaiTest : public QObject {
       QStringList kodai;
       for (int i = 0; i < tipai->count(); ++i) kodai.append(tipai->itemText(i));
       QCOMPARE(kodai, (QStringList{"tnp", "tvp", "tpp", "tap", "txp", "tnz", "tauxp"}));
+    }
+  }
+
+  // The editors' context menus were English: every command in them speaks Lithuanian.
+  void kontekstiniaiMeniuLietuviskai() {
+    IdiegtiQtVertimus(*QCoreApplication::instance());
+    QTextEdit redaktorius;
+    redaktorius.setPlainText(QStringLiteral("tekstas"));
+    redaktorius.selectAll();
+    QLineEdit laukas(QStringLiteral("tekstas"));
+    const QStringList tiketa = {"&Atgal", "&Pirmyn", "&Iškirpti", "&Kopijuoti", "Į&terpti",
+                                "Ša&linti", "Pažymėti &viską"};
+    const std::unique_ptr<QMenu> meniu[] = {
+        std::unique_ptr<QMenu>(redaktorius.createStandardContextMenu()),
+        std::unique_ptr<QMenu>(laukas.createStandardContextMenu())};
+    for (const auto& m : meniu) {
+      QStringList komandos;
+      for (const QAction* veiksmas : m->actions())
+        if (!veiksmas->isSeparator() && !veiksmas->menu()) komandos << veiksmas->text().section(u'\t', 0, 0);
+      QCOMPARE(komandos, tiketa);
     }
   }
 

@@ -37,11 +37,13 @@ const MeniuPunktas kMeniuPunktai[] = {
     {"Ž&odynas", "UzkrautiZodyna", "&Užkrauti žodyną", ""},
     {"&Vertimas", "VerstiAutomatiskai", "&Automatiškai", "F4"},
     {"&Vertimas", "VerstiSuKoregavimu", "Su  &koregavimu", "F5"},
+    {"&Vertimas", "VerstiPazymeta", "Versti &pažymėtą", "Shift+F4"},
     {"&Vertimas", "GramatineAnalize", "&Gramatinė analizė", "F8", true},
     {"&Vertimas", "VerstiTinklapi", "Versti tinklalapį", "", true},
     {"&Vertimas", "VerstiTinklapiSuKoregavimu", "Versti tinklalapį su koregavimu", "", true},
     {"&Nustatymai", "ProgramosNustatymai", "Programos &nustatymai", ""},
     {"&Nustatymai", "TaisykliuRedagavimas", "&Taisyklių redagavimas", "", false},
+    {"&Nustatymai", "SinchroninisSlinkimas", "&Sinchroniškai slinkti tekstus", ""},
     {"&Pagalba", "Dokumentacija", "Dokumentacija", "", false},
     {"&Pagalba", "Apie", "Apie...", ""},
 };

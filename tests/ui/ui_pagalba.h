@@ -25,8 +25,11 @@ struct ScenarijausDialogai : Dialogai {
   bool Perrasyti = true;
   QStringList KlaustaPerrasyti;
   std::optional<AtvertimoPasirinkimas> Atverti;
+  QString AtvertiNuo;  // where the latest open dialog started
   std::optional<QString> Issaugoti;
   int IssaugotiKartai = 0;
+  QString IssaugotiNuo;  // where the latest save dialog started, and with which type
+  bool IssaugotiTekstu = false;
   QStringList Klaidos;
 
   Atsakymas KlaustiIssaugoti(const QString& failoVardas) override {
@@ -37,11 +40,14 @@ struct ScenarijausDialogai : Dialogai {
     KlaustaPerrasyti.append(kelias);
     return Perrasyti;
   }
-  std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString&) override {
+  std::optional<AtvertimoPasirinkimas> PasirinktiAtverti(const QString& katalogas) override {
+    AtvertiNuo = katalogas;
     return Atverti;
   }
-  std::optional<QString> PasirinktiIssaugoti(const QString&) override {
+  std::optional<QString> PasirinktiIssaugoti(const QString& pradzia, bool tekstas) override {
     ++IssaugotiKartai;
+    IssaugotiNuo = pradzia;
+    IssaugotiTekstu = tekstas;
     return Issaugoti;
   }
   std::optional<QColor> PasirinktiSpalva(const QColor&) override { return std::nullopt; }
