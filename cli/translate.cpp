@@ -1,8 +1,5 @@
 // kervosta-cli translate: English text in, Lithuanian text out, line for line as the desktop
 // program's Lithuanian editor would hold it.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -12,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/failo_skaitymas.h"
 #include "cli/komandos.h"
 #include "cli/terminalo_klausejas.h"
 #include "cli/zodynu_parinktys.h"
@@ -42,6 +40,7 @@ struct Jungiklis {
   std::string_view Vardas;
   std::string_view Aprasas;
   void (*Taikyti)(VertimoParinktys& parinktys);
+  std::string_view Trumpas = {};  // the one-letter name, if any
 };
 
 constexpr Jungiklis Jungikliai[] = {
@@ -53,7 +52,7 @@ constexpr Jungiklis Jungikliai[] = {
      [](VertimoParinktys& p) { p.Tujinti = true; }},
     {"--correct", "ask on the terminal about unknown and ambiguous words",
      [](VertimoParinktys& p) { p.Koreguoti = true; }},
-    {"--help", "show this help", [](VertimoParinktys& p) { p.Pagalba = true; }},
+    {"--help", "show this help", [](VertimoParinktys& p) { p.Pagalba = true; }, "-h"},
 };
 
 // Bad usage, with the message for standard error.
@@ -66,6 +65,14 @@ struct SkaitymoKlaida : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+std::string Skaityti(const fs::path& failas) {
+  try {
+    return SkaitytiFaila(failas);
+  } catch (const FailoSkaitymoKlaida& klaida) {
+    throw SkaitymoKlaida(klaida.what());
+  }
+}
+
 void RasytiPagalba(std::ostream& out) {
   out << "Usage: " << Pavadinimas << " [OPTIONS] [FILE...]\n"
          "Translates the UTF-8 English text of the files, or of standard input, into Lithuanian:\n"
@@ -73,7 +80,8 @@ void RasytiPagalba(std::ostream& out) {
          "Options:\n";
   out << ZodynuParinkciuPagalba;
   for (const Jungiklis& j : Jungikliai) {
-    std::string kaire = "  " + std::string(j.Vardas);
+    std::string kaire = "  " + (j.Trumpas.empty() ? "" : std::string(j.Trumpas) + ", ") +
+                        std::string(j.Vardas);
     kaire.resize(std::max<std::size_t>(kaire.size() + 2, 27), ' ');
     out << kaire << j.Aprasas << '\n';
   }
@@ -94,26 +102,11 @@ VertimoParinktys SkaitytiParinktis(const std::vector<std::string>& argumentai) {
     }
     const Jungiklis* jungiklis = nullptr;
     for (const Jungiklis& j : Jungikliai)
-      if (j.Vardas == argumentas) jungiklis = &j;
+      if (j.Vardas == argumentas || j.Trumpas == argumentas) jungiklis = &j;
     if (jungiklis == nullptr) throw NaudojimoKlaida("unknown option '" + argumentas + "'");
     jungiklis->Taikyti(parinktys);
   }
   return parinktys;
-}
-
-std::string SkaitytiFaila(const fs::path& failas) {
-  std::FILE* f = std::fopen(failas.c_str(), "rb");
-  if (f == nullptr)
-    throw SkaitymoKlaida("cannot read '" + failas.string() + "': " + std::strerror(errno));
-  std::string turinys;
-  char buferis[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buferis, 1, sizeof buferis, f)) > 0) turinys.append(buferis, n);
-  const int klaida = std::ferror(f) ? errno : 0;
-  std::fclose(f);
-  if (klaida != 0)
-    throw SkaitymoKlaida("cannot read '" + failas.string() + "': " + std::strerror(klaida));
-  return turinys;
 }
 
 // One input as Windows-1257 text, with the name its errors are reported under.
@@ -146,7 +139,7 @@ std::vector<Ivestis> SkaitytiIvestis(const std::vector<std::string>& failai, std
     ivestys.push_back(Konvertuoti("standard input", turinys));
   }
   for (const std::string& failas : failai)
-    ivestys.push_back(Konvertuoti(failas, SkaitytiFaila(failas)));
+    ivestys.push_back(Konvertuoti(failas, Skaityti(failas)));
   return ivestys;
 }
 
