@@ -84,15 +84,8 @@ void Analizuoti(Aplinka& aplinka, std::string_view tekstas, std::ostream& out) {
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   Argumentai a;
-  try {
-    a = SkaitytiArgumentus(argumentai, true);
-  } catch (const NaudojimoKlaida& klaida) {
-    return Naudojimas(srautai, Pavadinimas, klaida.what());
-  }
-  if (a.Pagalba) {
-    RasytiPagalba(srautai.out);
-    return IsejimasGerai;
-  }
+  if (const auto pabaiga = PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a, true))
+    return *pabaiga;
   if (a.Kiti.empty()) return Naudojimas(srautai, Pavadinimas, "no TEXT to analyse");
   std::string tekstas;
   for (const std::string& dalis : a.Kiti) tekstas += (tekstas.empty() ? "" : " ") + dalis;

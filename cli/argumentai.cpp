@@ -24,6 +24,19 @@ Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai, bool t
   return rezultatas;
 }
 
+std::optional<int> PradetiKomanda(const std::vector<std::string>& argumentai, Srautai& srautai,
+                                  std::string_view komanda, void (*pagalba)(std::ostream&),
+                                  Argumentai& a, bool tekstasPoPirmo) {
+  try {
+    a = SkaitytiArgumentus(argumentai, tekstasPoPirmo);
+  } catch (const NaudojimoKlaida& klaida) {
+    return Naudojimas(srautai, komanda, klaida.what());
+  }
+  if (!a.Pagalba) return std::nullopt;
+  pagalba(srautai.out);
+  return IsejimasGerai;
+}
+
 int Naudojimas(Srautai& srautai, std::string_view komanda, std::string_view priezastis) {
   srautai.err << komanda << ": " << priezastis << " (see " << komanda << " --help)\n";
   return IsejimasNaudojimas;

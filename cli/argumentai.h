@@ -2,6 +2,8 @@
 // options, the usage error line, and loading the dictionaries with its error line.
 #pragma once
 
+#include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,6 +29,12 @@ class NaudojimoKlaida : public std::runtime_error {
 // `tekstasPoPirmo`, everything after the first argument that is not an option is text, even
 // when it starts with '-'.
 Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai, bool tekstasPoPirmo = false);
+
+// Reads the arguments as SkaitytiArgumentus does, then answers -h with the help and a usage
+// error with its line. Returns the exit status when that ends the command.
+std::optional<int> PradetiKomanda(const std::vector<std::string>& argumentai, Srautai& srautai,
+                                  std::string_view komanda, void (*pagalba)(std::ostream&),
+                                  Argumentai& a, bool tekstasPoPirmo = false);
 
 // "COMMAND: reason (see COMMAND --help)" on standard error; IsejimasNaudojimas.
 int Naudojimas(Srautai& srautai, std::string_view komanda, std::string_view priezastis);

@@ -55,15 +55,8 @@ void RasytiKandidata(const TZodis& z, std::ostream& out) {
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   Argumentai a;
-  try {
-    a = SkaitytiArgumentus(argumentai);
-  } catch (const NaudojimoKlaida& klaida) {
-    return Naudojimas(srautai, Pavadinimas, klaida.what());
-  }
-  if (a.Pagalba) {
-    RasytiPagalba(srautai.out);
-    return IsejimasGerai;
-  }
+  if (const auto pabaiga = PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a))
+    return *pabaiga;
   if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name exactly one WORD");
 
   std::string zodis;

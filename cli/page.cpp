@@ -35,15 +35,8 @@ bool Adresas(const std::string& saltinis) {
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   Argumentai a;
-  try {
-    a = SkaitytiArgumentus(argumentai);
-  } catch (const NaudojimoKlaida& klaida) {
-    return Naudojimas(srautai, Pavadinimas, klaida.what());
-  }
-  if (a.Pagalba) {
-    RasytiPagalba(srautai.out);
-    return IsejimasGerai;
-  }
+  if (const auto pabaiga = PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a))
+    return *pabaiga;
   if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name one FILE or URL");
   const std::string& saltinis = a.Kiti.front();
 
