@@ -1,5 +1,7 @@
 #include "translation/vertimas.h"
 
+#include <utility>
+
 #include "analysis/grupavimas.h"
 #include "analysis/sakinio_paieska.h"
 #include "analysis/segment_isvedimas.h"
@@ -33,14 +35,18 @@ SakinioVertejas Vertejas(Aplinka& aplinka) {
 
 }  // namespace
 
+void ParuostiSaltini(std::string_view sakinys, TSakinys& saltinis) {
+  SkaidytiZodzius(sakinys, saltinis);
+  ValytiSaltini(saltinis);
+  IsskleistiSutrumpinimus(saltinis);
+}
+
 void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::string>& isvestis) {
   // The source sentence holds the English words; the analysis fills the target with copies of
   // them in group order, and the later stages work on the target only.
   TSakinys vertimas;
   TSakinys saltinis;
-  SkaidytiZodzius(sakinys, saltinis);
-  ValytiSaltini(saltinis);
-  IsskleistiSutrumpinimus(saltinis);
+  ParuostiSaltini(sakinys, saltinis);
   SurastiSakinioZodzius(aplinka, saltinis);
   AnalizuotiSakini(aplinka, saltinis, vertimas);
   ValytiVerti(vertimas);
@@ -48,18 +54,29 @@ void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::s
   IsvestiSakini(vertimas, isvestis);
 }
 
+EiluciuVertimas::EiluciuVertimas(Aplinka& aplinka) : vertejas_(Vertejas(aplinka)) {}
+
+EiluciuVertimas::EiluciuVertimas(SakinioVertejas vertejas) : vertejas_(std::move(vertejas)) {}
+
+std::string EiluciuVertimas::Versti(std::string_view eilute) {
+  sakiniai_.clear();
+  skaidytojas_.SkaidytiEilute(eilute, sakiniai_);
+  return VerstiSakinius(vertejas_, sakiniai_);
+}
+
+bool EiluciuVertimas::Baigti(std::string& eilute) {
+  if (skaidytojas_.Likutis().empty()) return false;
+  eilute = VerstiLikuti(vertejas_, skaidytojas_.Likutis());
+  return true;
+}
+
 void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu,
                    EiluciuPriimtuvas& lietuviu) {
-  SakiniuSkaidytojas skaidytojas;  // carries the unfinished text of the lines before
-  std::vector<std::string> sakiniai;
+  EiluciuVertimas vertimas(vertejas);
   const int eiluciuSk = anglu.EiluciuSk();
-  for (int i = 0; i < eiluciuSk; ++i) {
-    sakiniai.clear();
-    skaidytojas.SkaidytiEilute(anglu.Eilute(i), sakiniai);
-    lietuviu.PridetiEilute(VerstiSakinius(vertejas, sakiniai));
-  }
-  if (!skaidytojas.Likutis().empty())
-    lietuviu.PridetiEilute(VerstiLikuti(vertejas, skaidytojas.Likutis()));
+  for (int i = 0; i < eiluciuSk; ++i) lietuviu.PridetiEilute(vertimas.Versti(anglu.Eilute(i)));
+  std::string likutis;
+  if (vertimas.Baigti(likutis)) lietuviu.PridetiEilute(likutis);
 }
 
 std::string VerstiTeksta(const SakinioVertejas& vertejas, std::string_view tekstas) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/aplinka.h"
+#include "analysis/segmentavimas.h"
 
 namespace kervosta {
 
@@ -25,6 +26,10 @@ class EiluciuPriimtuvas {
   virtual ~EiluciuPriimtuvas() = default;
   virtual void PridetiEilute(const std::string& eilute) = 0;
 };
+
+// The English words of a sentence as translation takes them: cut into tokens, the empty ones
+// dropped, the contractions expanded.
+void ParuostiSaltini(std::string_view sakinys, TSakinys& saltinis);
 
 // Translates one sentence and appends its rendered line, if it has any text, to `isvestis`.
 void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::string>& isvestis);
@@ -45,5 +50,23 @@ using SakinioVertejas =
 void VerstiEilutes(const SakinioVertejas& vertejas, const EiluciuSaltinis& anglu,
                    EiluciuPriimtuvas& lietuviu);
 std::string VerstiTeksta(const SakinioVertejas& vertejas, std::string_view tekstas);
+
+// What VerstiEilutes does, one line at a time, for lines that arrive one by one (a stream): each
+// line's translation is ready before the next line is read, and no line is kept.
+class EiluciuVertimas {
+ public:
+  explicit EiluciuVertimas(Aplinka& aplinka);
+  explicit EiluciuVertimas(SakinioVertejas vertejas);
+  // The Lithuanian line of the next English line.
+  std::string Versti(std::string_view eilute);
+  // After the last line: the line of the text left after the last sentence; false when none is
+  // left.
+  bool Baigti(std::string& eilute);
+
+ private:
+  SakinioVertejas vertejas_;
+  SakiniuSkaidytojas skaidytojas_;  // carries the unfinished text of the lines before
+  std::vector<std::string> sakiniai_;
+};
 
 }  // namespace kervosta

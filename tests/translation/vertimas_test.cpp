@@ -37,6 +37,22 @@ TEST(VerstiEilutes, OneLinePerInputLineWithEachSentenceTranslatedWhereItEnds) {
   EXPECT_EQ(Versti({}), Eilutes{});
 }
 
+// A stream is answered line by line: each line's translation depends on the lines before it
+// only, and a text's unfinished tail is given only when the text ends.
+TEST(EiluciuVertimas, AnswersEachLineBeforeTheNextOneAndTheTailAtTheEnd) {
+  EiluciuVertimas vertimas(Zymeti);
+  EXPECT_EQ(vertimas.Versti("Hello. This"), "<Hello.>");
+  EXPECT_EQ(vertimas.Versti("is"), "");
+  EXPECT_EQ(vertimas.Versti("it. And"), "< This is it.>");
+  std::string likutis;
+  EXPECT_TRUE(vertimas.Baigti(likutis));
+  EXPECT_EQ(likutis, "< And>");
+
+  EiluciuVertimas kitas(Zymeti);
+  EXPECT_EQ(kitas.Versti("Done."), "<Done.>");
+  EXPECT_FALSE(kitas.Baigti(likutis));
+}
+
 TEST(VerstiTeksta, TranslatesTheSentencesThenTheRemainderIntoOneString) {
   EXPECT_EQ(VerstiTeksta(Zymeti, "Hi. There\rtail"), "<Hi.>< There\r><tail>");
   EXPECT_EQ(VerstiTeksta(Zymeti, ""), "");
