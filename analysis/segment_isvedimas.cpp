@@ -1,5 +1,6 @@
 #include "analysis/segment_isvedimas.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/cp1257.h"
@@ -22,6 +23,8 @@ char DidziojiBaito(char c) {
 bool PrasidedaSakinioPabaiga(const std::string& tekstas) {
   return !tekstas.empty() && (tekstas[0] == '!' || tekstas[0] == '.' || tekstas[0] == '?');
 }
+
+bool EilutesLuzis(char c) { return c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 bool Skliaustas(const std::string& tekstas, std::string_view kurie) {
   return tekstas.size() == 1 && kurie.find(tekstas[0]) != std::string_view::npos;
@@ -69,6 +72,7 @@ std::string IsvestiSakiniTekstu(const TSakinys& vertimas) {
     if (!zodis.Liet.empty()) poAtidarancio = atidarantis;
     if (skyriklis && PrasidedaSakinioPabaiga(zodis.Liet)) rezultatas += ' ';
   }
+  std::replace_if(rezultatas.begin(), rezultatas.end(), EilutesLuzis, ' ');
   return rezultatas;
 }
 

@@ -15,7 +15,8 @@ std::string DidziojiRaide(std::string_view tekstas);
 // The target sentence as one line: words separated by single spaces, punctuation joined to the
 // word before it and a sentence ender followed by a space (inside the line too, as in "žr. 5"),
 // the first word with text capitalised and every word marked `Tikrinis` too. Words without
-// Lithuanian text leave no trace.
+// Lithuanian text leave no trace. A line break in a word (a carriage return of the English text,
+// or one a damaged dictionary entry holds) is written as a space: the line stays one line.
 std::string IsvestiSakiniTekstu(const TSakinys& vertimas);
 
 // Appends the rendered line to `isvestis`, or nothing when it is empty.

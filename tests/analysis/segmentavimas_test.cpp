@@ -182,6 +182,13 @@ TEST(IsvestiSakini, QuotationMarksOpenAndCloseAndTheFirstWordInsideTakesTheCapit
   EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"(", "\"", "taip", "\"", ")", "."})), "(\"Taip\"). ");
 }
 
+// A line break that reaches a word (a carriage return of the English text, or a damaged
+// dictionary entry's text) would split the line in every editor and file it is written to.
+TEST(IsvestiSakini, LineBreakInsideAWordCannotSplitTheLine) {
+  EXPECT_EQ(IsvestiSakiniTekstu(Vertimas({"gre\ntai", "bėga"_lt, "x\ry\vz\fw", "."})),
+            "Gre tai bėga x y z w. "_lt);
+}
+
 TEST(DidziojiRaide, UpperCasesTheFirstLetterLithuanianLettersIncluded) {
   const std::string_view mazosios = "ąčęėįšųūžaz"_lt, didziosios = "ĄČĘĖĮŠŲŪŽAZ"_lt;
   for (std::size_t i = 0; i < mazosios.size(); ++i)
