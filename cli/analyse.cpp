@@ -5,6 +5,7 @@
 
 #include "analysis/grupavimo_etiketes.h"
 #include "cli/argumentai.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "core/cp1257.h"
 #include "translation/eilutes_analize.h"
@@ -58,7 +59,7 @@ void RasytiZodzius(std::ostream& out, std::string_view antraste, const TSakinys&
   out << IUtf8(antraste) << '\n';
   for (int i = 0; i < sakinys.Kiekis(); ++i) {
     const TZodis& z = sakinys.Zodziai[i];
-    out << '\t' << IUtf8(lietuviskai ? z.Liet : z.Angl) << '\t' << Pozymiai(z) << '\n';
+    out << '\t' << Stulpelis(lietuviskai ? z.Liet : z.Angl) << '\t' << Pozymiai(z) << '\n';
   }
 }
 
@@ -70,7 +71,7 @@ void RasytiGrupes(std::ostream& out, const SGList& grupes) {
     if (g.Tipas == gtDaikt && !FunkcijosTekstas(g.Funkcija).empty())
       out << '\t' << IUtf8(FunkcijosTekstas(g.Funkcija));
     out << '\n';
-    for (const TZodis* z : g.Zodziai) out << "\t\t" << IUtf8(z->Angl) << '\n';
+    for (const TZodis* z : g.Zodziai) out << "\t\t" << Stulpelis(z->Angl) << '\n';
   }
 }
 
@@ -84,7 +85,8 @@ void Analizuoti(Aplinka& aplinka, std::string_view tekstas, std::ostream& out) {
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   Argumentai a;
-  if (const auto pabaiga = PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a, true))
+  if (const auto pabaiga = PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a, {},
+                                           true))
     return *pabaiga;
   if (a.Kiti.empty()) return Naudojimas(srautai, Pavadinimas, "no TEXT to analyse");
   std::string tekstas;
@@ -97,14 +99,16 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     return Naudojimas(srautai, Pavadinimas, std::string("TEXT: ") + klaida.what());
   }
   if (cp1257.Pakeista > 0)
-    srautai.err << Pavadinimas << ": warning: " << cp1257.Pakeista
-                << " character(s) that Windows-1257 cannot hold were replaced by '?'\n";
+    Pranesti(srautai, Pavadinimas,
+             "warning: " + std::to_string(cp1257.Pakeista) +
+                 " character(s) that Windows-1257 cannot hold were replaced by '?'",
+             IsejimasGerai);
 
   Aplinka aplinka;
   aplinka.AutomatinisVertimas = 1;
   if (!IkeltiZodynus(a.Zodynai, aplinka.Zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   Analizuoti(aplinka, cp1257.Tekstas, srautai.out);
-  return BaigtiIsvedima(srautai, Pavadinimas);
+  return IsejimasGerai;
 }
 
 const Registracija registracija({"analyse", "show the words, features and groups of a sentence",

@@ -1,10 +1,18 @@
 #include "cli/argumentai.h"
 
+#include <algorithm>
 #include <ostream>
+
+#include "cli/isvedimas.h"
 
 namespace kervosta::cli {
 
-Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai, bool tekstasPoPirmo) {
+bool Argumentai::Yra(std::string_view jungiklis) const {
+  return std::find(Jungikliai.begin(), Jungikliai.end(), jungiklis) != Jungikliai.end();
+}
+
+Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai,
+                              std::span<const std::string_view> jungikliai, bool tekstasPoPirmo) {
   Argumentai rezultatas;
   try {
     for (std::size_t i = 0; i < argumentai.size(); ++i) {
@@ -13,6 +21,8 @@ Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai, bool t
         rezultatas.Kiti.push_back(a);
       } else if (a == "-h" || a == "--help") {
         rezultatas.Pagalba = true;
+      } else if (std::find(jungikliai.begin(), jungikliai.end(), a) != jungikliai.end()) {
+        rezultatas.Jungikliai.push_back(a);
       } else if (!ImtiZodynoParinkti(argumentai, i, rezultatas.Zodynai)) {
         if (a.size() > 1 && a[0] == '-') throw NaudojimoKlaida("unknown option '" + a + "'");
         rezultatas.Kiti.push_back(a);
@@ -26,9 +36,10 @@ Argumentai SkaitytiArgumentus(const std::vector<std::string>& argumentai, bool t
 
 std::optional<int> PradetiKomanda(const std::vector<std::string>& argumentai, Srautai& srautai,
                                   std::string_view komanda, void (*pagalba)(std::ostream&),
-                                  Argumentai& a, bool tekstasPoPirmo) {
+                                  Argumentai& a, std::span<const std::string_view> jungikliai,
+                                  bool tekstasPoPirmo) {
   try {
-    a = SkaitytiArgumentus(argumentai, tekstasPoPirmo);
+    a = SkaitytiArgumentus(argumentai, jungikliai, tekstasPoPirmo);
   } catch (const NaudojimoKlaida& klaida) {
     return Naudojimas(srautai, komanda, klaida.what());
   }
@@ -38,8 +49,9 @@ std::optional<int> PradetiKomanda(const std::vector<std::string>& argumentai, Sr
 }
 
 int Naudojimas(Srautai& srautai, std::string_view komanda, std::string_view priezastis) {
-  srautai.err << komanda << ": " << priezastis << " (see " << komanda << " --help)\n";
-  return IsejimasNaudojimas;
+  return Pranesti(srautai, komanda,
+                  std::string(priezastis) + " (see " + std::string(komanda) + " --help)",
+                  IsejimasNaudojimas);
 }
 
 bool IkeltiZodynus(const ZodynuParinktys& parinktys, ZodynuRinkinys& zodynai, Srautai& srautai,
@@ -48,7 +60,7 @@ bool IkeltiZodynus(const ZodynuParinktys& parinktys, ZodynuRinkinys& zodynai, Sr
     IkeltiZodynus(parinktys, zodynai);
     return true;
   } catch (const ZodynoSkaitymoKlaida& klaida) {
-    srautai.err << komanda << ": " << klaida.what() << '\n';
+    Pranesti(srautai, komanda, klaida.what(), IsejimasFailas);
     return false;
   }
 }

@@ -3,27 +3,27 @@
 // translation looks it up; a token counts as found when the built-in words or a dictionary give
 // it at least one candidate.
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "analysis/segment_sutrumpinimai.h"
-#include "analysis/segmentavimas.h"
 #include "analysis/zodzio_paieska.h"
+#include "cli/argumentai.h"
 #include "cli/komandos.h"
-#include "cli/zodynu_parinktys.h"
+#include "cli/isvedimas.h"
+#include "cli/teksto_eilutes.h"
 #include "core/cp1257.h"
-#include "translation/eiluciu_sarasai.h"
+#include "translation/vertimas.h"
 
 namespace kervosta::cli {
 
 namespace {
 
 constexpr std::string_view Pavadinimas = "kervosta-cli coverage";
+constexpr std::string_view Nezinomi = "--unknown";
+constexpr std::string_view Jungikliai[] = {Nezinomi};
 
 void RasytiPagalba(std::ostream& out) {
   out << "Usage: " << Pavadinimas << " [OPTIONS] FILE\n"
@@ -34,16 +34,10 @@ void RasytiPagalba(std::ostream& out) {
          "Options:\n"
       << ZodynuParinkciuPagalba
       << "  --unknown                also list the unknown words, most frequent first\n"
-         "  --help                   show this help\n\n"
+         "  -h, --help               show this help\n\n"
          "Output: 'words N', 'found N' and 'coverage P%' on three lines; with --unknown, then\n"
          "one line a word: its count, a TAB and the word.\n";
 }
-
-struct Parinktys {
-  ZodynuParinktys Zodynai;
-  bool Nezinomi = false;
-  std::vector<std::string> Failai;
-};
 
 struct Skaiciai {
   long Zodziai = 0;
@@ -68,9 +62,7 @@ bool Randamas(ZodynuRinkinys& zodynai, const std::string& zodis) {
 
 void SkaiciuotiSakini(ZodynuRinkinys& zodynai, std::string_view sakinys, Skaiciai& skaiciai) {
   TSakinys saltinis;
-  SkaidytiZodzius(sakinys, saltinis);
-  ValytiSaltini(saltinis);
-  IsskleistiSutrumpinimus(saltinis);
+  ParuostiSaltini(sakinys, saltinis);
   for (int i = 0; i < saltinis.Kiekis(); ++i) {
     const TZodis& zodis = saltinis.Zodziai[i];
     if (!YraZodis(zodis)) continue;
@@ -82,51 +74,14 @@ void SkaiciuotiSakini(ZodynuRinkinys& zodynai, std::string_view sakinys, Skaicia
   }
 }
 
-// The sentences of the text as translation finds them: line by line, an unfinished sentence
-// carried into the next line, and what is left at the end as one more sentence.
-std::vector<std::string> Sakiniai(std::string_view tekstas) {
-  std::vector<std::string> sakiniai;
-  SakiniuSkaidytojas skaidytojas;
-  for (const std::string& eilute : SkaidytiEilutemis(tekstas))
-    skaidytojas.SkaidytiEilute(eilute, sakiniai);
-  if (!skaidytojas.Likutis().empty()) VisasLikutisSakiniu(skaidytojas.Likutis(), sakiniai);
-  return sakiniai;
-}
-
-Parinktys SkaitytiParinktis(const std::vector<std::string>& argumentai, bool& pagalba) {
-  Parinktys parinktys;
-  for (std::size_t i = 0; i < argumentai.size(); ++i) {
-    const std::string& a = argumentai[i];
-    if (a == "--help" || a == "-h") {
-      pagalba = true;
-      return parinktys;
-    }
-    if (ImtiZodynoParinkti(argumentai, i, parinktys.Zodynai)) continue;
-    if (a == "--unknown") {
-      parinktys.Nezinomi = true;
-      continue;
-    }
-    if (a.size() > 1 && a[0] == '-') throw ZodynoParinktiesKlaida("unknown option '" + a + "'");
-    parinktys.Failai.push_back(a);
-  }
-  if (parinktys.Failai.size() != 1) throw ZodynoParinktiesKlaida("name exactly one FILE");
-  return parinktys;
-}
-
-// The file's bytes; false with a message when it cannot be read.
-bool SkaitytiFaila(const std::string& failas, std::string& turinys, std::string& klaida) {
-  std::FILE* f = std::fopen(failas.c_str(), "rb");
-  if (f == nullptr) {
-    klaida = "cannot read '" + failas + "': " + std::strerror(errno);
-    return false;
-  }
-  char buferis[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buferis, 1, sizeof buferis, f)) > 0) turinys.append(buferis, n);
-  const int kodas = std::ferror(f) ? errno : 0;
-  std::fclose(f);
-  if (kodas != 0) klaida = "cannot read '" + failas + "': " + std::strerror(kodas);
-  return kodas == 0;
+// The text's sentences reach the count exactly as translation would reach them, line by line.
+void Skaiciuoti(ZodynuRinkinys& zodynai, TekstoEilutes& tekstas, Skaiciai& skaiciai) {
+  EiluciuVertimas sakiniai([&](std::string_view sakinys, std::vector<std::string>&) {
+    SkaiciuotiSakini(zodynai, sakinys, skaiciai);
+  });
+  std::string eilute;
+  while (tekstas.Kita(eilute)) sakiniai.Versti(eilute);
+  sakiniai.Baigti(eilute);
 }
 
 void RasytiRezultata(const Skaiciai& skaiciai, bool nezinomi, std::ostream& out) {
@@ -146,46 +101,22 @@ void RasytiRezultata(const Skaiciai& skaiciai, bool nezinomi, std::ostream& out)
 }
 
 int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
-  Parinktys parinktys;
-  bool pagalba = false;
-  try {
-    parinktys = SkaitytiParinktis(argumentai, pagalba);
-  } catch (const ZodynoParinktiesKlaida& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << " (see " << Pavadinimas << " --help)\n";
-    return IsejimasNaudojimas;
-  }
-  if (pagalba) {
-    RasytiPagalba(srautai.out);
-    return IsejimasGerai;
-  }
-
-  std::string utf8;
-  std::string klaida;
-  if (!SkaitytiFaila(parinktys.Failai.front(), utf8, klaida)) {
-    srautai.err << Pavadinimas << ": " << klaida << '\n';
-    return IsejimasFailas;
-  }
-  std::string tekstas;
-  try {
-    tekstas = IsUtf8(utf8).Tekstas;
-  } catch (const NetinkamasUtf8& netinkamas) {
-    srautai.err << Pavadinimas << ": " << parinktys.Failai.front() << ": " << netinkamas.what()
-                << '\n';
-    return IsejimasFailas;
-  }
-
+  Argumentai a;
+  if (const auto pabaiga =
+          PradetiKomanda(argumentai, srautai, Pavadinimas, RasytiPagalba, a, Jungikliai))
+    return *pabaiga;
+  if (a.Kiti.size() != 1) return Naudojimas(srautai, Pavadinimas, "name exactly one FILE");
   ZodynuRinkinys zodynai;
-  try {
-    IkeltiZodynus(parinktys.Zodynai, zodynai);
-  } catch (const ZodynoSkaitymoKlaida& skaitymo) {
-    srautai.err << Pavadinimas << ": " << skaitymo.what() << '\n';
-    return IsejimasFailas;
-  }
-
+  if (!IkeltiZodynus(a.Zodynai, zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   Skaiciai skaiciai;
-  for (const std::string& sakinys : Sakiniai(tekstas)) SkaiciuotiSakini(zodynai, sakinys, skaiciai);
-  RasytiRezultata(skaiciai, parinktys.Nezinomi, srautai.out);
-  return BaigtiIsvedima(srautai, Pavadinimas);
+  try {
+    TekstoEilutes tekstas(a.Kiti.front());
+    Skaiciuoti(zodynai, tekstas, skaiciai);
+  } catch (const FailoSkaitymoKlaida& klaida) {
+    return Pranesti(srautai, Pavadinimas, klaida.what(), IsejimasFailas);
+  }
+  RasytiRezultata(skaiciai, a.Yra(Nezinomi), srautai.out);
+  return IsejimasGerai;
 }
 
 const Registracija registracija(

@@ -1,12 +1,12 @@
 // kervosta-cli dict: dictionary files as text a person can read and edit, and back.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/argumentai.h"
+#include "cli/failo_skaitymas.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "lexicon/zodyno_failai.h"
 #include "lexicon/zodyno_tekstas.h"
@@ -18,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view Pavadinimas = "kervosta-cli dict";
+constexpr std::string_view Dump = "kervosta-cli dict dump";
+constexpr std::string_view Compile = "kervosta-cli dict compile";
 
 void RasytiPagalba(std::ostream& out) {
   out << "Usage: " << Pavadinimas << " dump FILE\n"
@@ -28,11 +30,6 @@ void RasytiPagalba(std::ostream& out) {
          "The text format is described in docs/dictionary-text-format.md.\n"
          "Exit status: 0 done, 1 bad usage or malformed text, 2 a file could not be read or\n"
          "written.\n";
-}
-
-int NetinkamasNaudojimas(Srautai& srautai, const std::string& priezastis) {
-  srautai.err << Pavadinimas << ": " << priezastis << " (see " << Pavadinimas << " --help)\n";
-  return IsejimasNaudojimas;
 }
 
 bool PrasoPagalbos(const std::vector<std::string>& argumentai) {
@@ -52,48 +49,30 @@ int Isvesti(const fs::path& failas, Srautai& srautai) {
   // A broken tail still shows the whole records in front of it.
   for (const ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas)
     srautai.out << IrasasITeksta(m->Duomenys) << '\n';
-  if (klaida.empty()) return BaigtiIsvedima(srautai, Pavadinimas);
+  if (klaida.empty()) return IsejimasGerai;
   srautai.out.flush();
-  srautai.err << Pavadinimas << " dump: '" << failas.string() << "': " << klaida << '\n';
-  return IsejimasFailas;
-}
-
-bool SkaitytiTeksta(const fs::path& failas, std::string& turinys, Srautai& srautai) {
-  std::FILE* f = std::fopen(failas.c_str(), "rb");
-  int klaida = f ? 0 : errno;
-  if (f) {
-    char buferis[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buferis, 1, sizeof buferis, f)) > 0) turinys.append(buferis, n);
-    if (std::ferror(f)) klaida = errno ? errno : EIO;
-    std::fclose(f);
-  }
-  if (klaida == 0) return true;
-  srautai.err << Pavadinimas << " compile: cannot read '" << failas.string()
-              << "': " << std::strerror(klaida) << '\n';
-  return false;
+  return Pranesti(srautai, Dump, "'" + failas.string() + "': " + klaida, IsejimasFailas);
 }
 
 int Kompiliuoti(const std::vector<std::string>& tekstai, const fs::path& isvestis,
                 Srautai& srautai) {
   ZodynoSarasas sarasas;
   for (const std::string& failas : tekstai) {
-    std::string turinys;
-    if (!SkaitytiTeksta(failas, turinys, srautai)) return IsejimasFailas;
     try {
-      SkaitytiZodynoTeksta(turinys, sarasas);
+      SkaitytiZodynoTeksta(SkaitytiFaila(failas), sarasas);
+    } catch (const FailoSkaitymoKlaida& k) {
+      return Pranesti(srautai, Compile, k.what(), IsejimasFailas);
     } catch (const ZodynoTekstoKlaida& k) {
-      srautai.err << Pavadinimas << " compile: " << failas << ':' << k.Eilute() << ": "
-<< k.Priezastis() << '\n';
-      return IsejimasNaudojimas;
+      return Pranesti(srautai, Compile,
+                      failas + ':' + std::to_string(k.Eilute()) + ": " + k.Priezastis(),
+                      IsejimasNaudojimas);
     }
   }
   try {
     IssaugotiZodyna(isvestis, sarasas);
   } catch (const FailoKlaida& k) {
-    srautai.err << Pavadinimas << " compile: '" << isvestis.string() << "': " << k.what()
-                << '\n';
-    return IsejimasFailas;
+    return Pranesti(srautai, Compile, "'" + isvestis.string() + "': " + k.what(),
+                    IsejimasFailas);
   }
   return IsejimasGerai;
 }
@@ -103,19 +82,20 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     RasytiPagalba(srautai.out);
     return IsejimasGerai;
   }
-  if (argumentai.empty()) return NetinkamasNaudojimas(srautai, "missing command: dump or compile");
+  if (argumentai.empty())
+    return Naudojimas(srautai, Pavadinimas, "missing command: dump or compile");
   const std::string& veiksmas = argumentai[0];
   if (veiksmas == "dump") {
-    if (argumentai.size() != 2) return NetinkamasNaudojimas(srautai, "dump takes one FILE");
+    if (argumentai.size() != 2) return Naudojimas(srautai, Pavadinimas, "dump takes one FILE");
     return Isvesti(argumentai[1], srautai);
   }
   if (veiksmas == "compile") {
     if (argumentai.size() < 3)
-      return NetinkamasNaudojimas(srautai, "compile takes TEXT... and OUT");
+      return Naudojimas(srautai, Pavadinimas, "compile takes TEXT... and OUT");
     const std::vector<std::string> tekstai(argumentai.begin() + 1, argumentai.end() - 1);
     return Kompiliuoti(tekstai, argumentai.back(), srautai);
   }
-  return NetinkamasNaudojimas(srautai, "unknown command '" + veiksmas + "'");
+  return Naudojimas(srautai, Pavadinimas, "unknown command '" + veiksmas + "'");
 }
 
 const Registracija registracija({"dict", "dump a dictionary file as text, or compile text into one",

@@ -6,12 +6,16 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/argumentai.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "core/cp1257.h"
 
 namespace kervosta::cli {
 
 namespace {
+
+constexpr std::string_view Pavadinimas = "kervosta-cli inflect";
 
 std::vector<LinksniavimoRusis>& Rusys() {
   static std::vector<LinksniavimoRusis> rusys;
@@ -24,7 +28,8 @@ void RasytiPagalba(std::ostream& out) {
          "LABEL<TAB>FORM (UTF-8). Labels are stable; they are also listed in\n"
          "docs/inflect-labels.md. Cases are numbered 1 nominative, 2 genitive, 3 dative,\n"
          "4 accusative, 5 instrumental, 6 locative, 7 vocative; sg and pl are the numbers,\n"
-         "masc and fem the genders. A stem holds at most 32 letters, as in a dictionary entry.\n";
+         "masc and fem the genders. A stem holds at most 32 letters, as in a dictionary entry,\n"
+         "and no control character (TAB, line break).\n";
   for (const LinksniavimoRusis& rusis : Rusys())
     out << "\n  inflect " << rusis.Vardas << ' ' << rusis.Argumentai << '\n' << rusis.Etiketes;
 }
@@ -35,29 +40,23 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     RasytiPagalba(srautai.out);
     return IsejimasGerai;
   }
-  if (argumentai.empty()) {
-    srautai.err << "kervosta-cli inflect: name a kind of word (see kervosta-cli inflect --help)\n";
-    return IsejimasNaudojimas;
-  }
+  if (argumentai.empty()) return Naudojimas(srautai, Pavadinimas, "name a kind of word");
   const auto& rusys = Rusys();
   const auto rusis = std::find_if(rusys.begin(), rusys.end(), [&](const LinksniavimoRusis& r) {
     return r.Vardas == argumentai.front();
   });
-  if (rusis == rusys.end()) {
-    srautai.err << "kervosta-cli inflect: unknown kind '" << argumentai.front()
-                << "' (see kervosta-cli inflect --help)\n";
-    return IsejimasNaudojimas;
-  }
+  if (rusis == rusys.end())
+    return Naudojimas(srautai, Pavadinimas, "unknown kind '" + argumentai.front() + "'");
   PazymetosFormos eilutes;
   try {
     eilutes = rusis->Formos({argumentai.begin() + 1, argumentai.end()});
   } catch (const NetinkamiArgumentai& klaida) {
-    srautai.err << "kervosta-cli inflect " << rusis->Vardas << ": " << klaida.what() << '\n';
-    return IsejimasNaudojimas;
+    return Pranesti(srautai, std::string(Pavadinimas) + " " + std::string(rusis->Vardas),
+                    klaida.what(), IsejimasNaudojimas);
   }
   for (const PazymetaForma& eilute : eilutes)
     if (eilute.Tekstas) srautai.out << eilute.Etikete << '\t' << IUtf8(*eilute.Tekstas) << '\n';
-  return srautai.out.good() ? IsejimasGerai : IsejimasFailas;
+  return IsejimasGerai;
 }
 
 const Registracija registracija({"inflect", "every Lithuanian form of a stem and paradigm", Vykdyti});
@@ -87,6 +86,10 @@ ZodynoIrasas KamienoIrasas(const std::string& utf8, std::string_view ka) {
   if (tekstas.Pakeista != 0)
     throw NetinkamiArgumentai(std::string(ka) + " '" + utf8 +
                               "' holds a letter Windows-1257 cannot hold");
+  // A TAB or a line break would break the LABEL<TAB>FORM lines.
+  if (std::any_of(tekstas.Tekstas.begin(), tekstas.Tekstas.end(),
+                  [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+    throw NetinkamiArgumentai(std::string(ka) + " '" + utf8 + "' holds a control character");
   // An entry keeps its stems in 32-letter fields; a longer stem would be cut silently.
   if (tekstas.Tekstas.size() > ZodynoIrasas::TekstoTalpa)
     throw NetinkamiArgumentai(std::string(ka) + " holds more than " +

@@ -14,10 +14,14 @@ inline constexpr int IsejimasGerai = 0;
 inline constexpr int IsejimasNaudojimas = 1;  // bad usage
 inline constexpr int IsejimasFailas = 2;      // a file could not be read or written
 
+// Standard output and standard error. A command reads standard input itself, a line at a time
+// (cli/teksto_eilutes.h), and leaves the check of its written output to the dispatcher.
 struct Srautai {
-  std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  // Someone reads standard output while the command runs (a terminal, a pipe): a command that
+  // writes line by line flushes every line. Into a file, the lines are written in blocks.
+  bool SkubiIsvestis = false;
 };
 
 struct Komanda {
@@ -32,9 +36,5 @@ struct Registracija {
 };
 
 const std::vector<Komanda>& Komandos();
-
-// Flushes standard output and turns a failed write (a closed pipe, a full disk) into one error
-// line and IsejimasFailas; IsejimasGerai otherwise.
-int BaigtiIsvedima(Srautai& srautai, std::string_view komanda);
 
 }  // namespace kervosta::cli

@@ -6,6 +6,7 @@
 
 #include "analysis/zodzio_paieska.h"
 #include "cli/argumentai.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "core/cp1257.h"
 
@@ -46,7 +47,7 @@ void RasytiPagalba(std::ostream& out) {
 void RasytiKandidata(const TZodis& z, std::ostream& out) {
   const auto sk = [](std::uint8_t reiksme) { return std::to_string(reiksme); };
   const std::string stulpeliai[] = {
-      IUtf8(z.Angl), IUtf8(z.Liet),    IUtf8(z.Liet2),    sk(z.KalbosDalis), sk(z.Linksnis),
+      Stulpelis(z.Angl), Stulpelis(z.Liet), Stulpelis(z.Liet2), sk(z.KalbosDalis), sk(z.Linksnis),
       sk(z.Skaicius), sk(z.Gimine),    sk(z.Laipsnis),    sk(z.Laikas),      sk(z.AnglForma),
       sk(z.Asmuo),   std::to_string(z.Nr), sk(z.Vidinis)};
   for (std::size_t i = 0; i < std::size(stulpeliai); ++i) out << (i ? "\t" : "") << stulpeliai[i];
@@ -63,8 +64,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   try {
     zodis = IsUtf8(a.Kiti.front()).Tekstas;
   } catch (const NetinkamasUtf8&) {
-    srautai.err << Pavadinimas << ": the WORD is not valid UTF-8\n";
-    return IsejimasNaudojimas;
+    return Pranesti(srautai, Pavadinimas, "the WORD is not valid UTF-8", IsejimasNaudojimas);
   }
 
   ZodynuRinkinys zodynai;
@@ -77,7 +77,7 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
   IeskotiZodyne(zodynai, zodis, kandidatai);
   for (int i = 0; i < kandidatai.Kiekis(); ++i) RasytiKandidata(kandidatai[i], srautai.out);
 
-  return BaigtiIsvedima(srautai, Pavadinimas);
+  return IsejimasGerai;
 }
 
 const Registracija registracija({"lookup", "show the built-in and dictionary candidates of a word",

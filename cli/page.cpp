@@ -7,6 +7,7 @@
 #include "cli/argumentai.h"
 #include "cli/failo_skaitymas.h"
 #include "cli/http_gavimas.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "translation/puslapio_koduote.h"
 #include "translation/puslapio_vertimas.h"
@@ -50,14 +51,13 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
       puslapis = SkaitytiFaila(saltinis);
     }
   } catch (const std::runtime_error& klaida) {
-    srautai.err << Pavadinimas << ": " << klaida.what() << '\n';
-    return IsejimasFailas;
+    return Pranesti(srautai, Pavadinimas, klaida.what(), IsejimasFailas);
   }
   Aplinka aplinka;
   aplinka.AutomatinisVertimas = 1;
   if (!IkeltiZodynus(a.Zodynai, aplinka.Zodynai, srautai, Pavadinimas)) return IsejimasFailas;
   srautai.out << VerstiPuslapi(aplinka, PuslapisUtf8(puslapis, DeklaruotaKoduote(tipas, puslapis)));
-  return BaigtiIsvedima(srautai, Pavadinimas);
+  return IsejimasGerai;
 }
 
 const Registracija registracija({"page", "translate a web page from a file or an http:// address",

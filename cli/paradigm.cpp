@@ -6,6 +6,7 @@
 
 #include "analysis/zodzio_paieska.h"
 #include "cli/argumentai.h"
+#include "cli/isvedimas.h"
 #include "cli/komandos.h"
 #include "core/cp1257.h"
 #include "morphology/paradigmos_rodymas.h"
@@ -45,9 +46,9 @@ int Vykdyti(const std::vector<std::string>& argumentai, Srautai& srautai) {
     std::vector<std::string> eilutes;
     RodytiParadigma(aplinka.Variantai.Zodziai[i], eilutes);
     if (i > 0) srautai.out << '\n';
-    for (const std::string& eilute : eilutes) srautai.out << IUtf8(eilute) << '\n';
+    for (const std::string& eilute : eilutes) srautai.out << Stulpelis(eilute) << '\n';
   }
-  return BaigtiIsvedima(srautai, Pavadinimas);
+  return IsejimasGerai;
 }
 
 const Registracija registracija({"paradigm", "show every form of a word's dictionary entries",

@@ -1,7 +1,8 @@
 // The dictionary options that every dictionary-reading subcommand takes, and loading the
 // dictionaries they name:
 //   --dictionary FILE        the main dictionary; without it "main.zod" in the current folder,
-//                            else "main.zod" beside the program, else none
+//                            else "main.zod" beside the program, else an error
+//   --no-dictionary          no main dictionary (so does --dictionary '')
 //   --user-dictionary FILE   a user dictionary, searched after the main one
 #pragma once
 
@@ -19,6 +20,7 @@ namespace kervosta::cli {
 
 struct ZodynuParinktys {
   std::optional<std::filesystem::path> Zodynas;
+  bool BeZodyno = false;
   std::optional<std::filesystem::path> VartotojoZodynas;
 };
 
@@ -26,6 +28,7 @@ struct ZodynuParinktys {
 inline constexpr std::string_view ZodynuParinkciuPagalba =
     "  --dictionary FILE        main dictionary (default: main.zod here, else beside the "
     "program)\n"
+    "  --no-dictionary          run without a main dictionary (so does --dictionary '')\n"
     "  --user-dictionary FILE   user dictionary, searched after the main one\n";
 
 // A dictionary option without its file name.
@@ -34,7 +37,8 @@ class ZodynoParinktiesKlaida : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A dictionary that cannot be read; what() names the file and the failure.
+// A dictionary that cannot be read, or none found; what() names the file and the failure, or
+// the places looked in.
 class ZodynoSkaitymoKlaida : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -45,11 +49,9 @@ class ZodynoSkaitymoKlaida : public std::runtime_error {
 bool ImtiZodynoParinkti(const std::vector<std::string>& argumentai, std::size_t& i,
                         ZodynuParinktys& parinktys);
 
-// The main dictionary file the options name, else the default one; nothing when there is none.
-std::optional<std::filesystem::path> PagrindinisZodynas(const ZodynuParinktys& parinktys);
-
 // Fills the built-in records and loads the named (or the default) main dictionary and the user
-// dictionary. A missing default dictionary is no error: the main list stays empty.
+// dictionary. Without a named main dictionary and none in the default places it throws
+// ZodynoSkaitymoKlaida naming them, unless the options ask for none.
 void IkeltiZodynus(const ZodynuParinktys& parinktys, ZodynuRinkinys& zodynai);
 
 }  // namespace kervosta::cli

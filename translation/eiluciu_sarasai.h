@@ -1,9 +1,8 @@
 // English lines from, and Lithuanian lines into, a plain vector of strings: the pair the
-// command-line tool and the tests hand to VerstiEilutes.
+// desktop program's selection and the tests hand to VerstiEilutes.
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "translation/vertimas.h"
@@ -26,9 +25,5 @@ class EiluciuKaupiklis : public EiluciuPriimtuvas {
 
   std::vector<std::string> Eilutes;
 };
-
-// The lines of a text: each ends at a line feed (a carriage return before it belongs to the end);
-// text after the last line feed is one more line. An empty text has no lines.
-std::vector<std::string> SkaidytiEilutemis(std::string_view tekstas);
 
 }  // namespace kervosta

@@ -103,13 +103,5 @@ TEST(VerstiEilutes, CancellingAQuestionKeepsTheLinesDone) {
   EXPECT_EQ(klausejas.Kartai, 1);
 }
 
-TEST(SkaidytiEilutemis, LinesEndAtLineFeedsWithOrWithoutACarriageReturn) {
-  EXPECT_EQ(SkaidytiEilutemis(""), Eilutes{});
-  EXPECT_EQ(SkaidytiEilutemis("\n"), (Eilutes{""}));
-  EXPECT_EQ(SkaidytiEilutemis("a\nb"), (Eilutes{"a", "b"}));
-  EXPECT_EQ(SkaidytiEilutemis("a\r\n\r\nb\r\n"), (Eilutes{"a", "", "b"}));
-  EXPECT_EQ(SkaidytiEilutemis("a\rb\n"), (Eilutes{"a\rb"}));
-}
-
 }  // namespace
 }  // namespace kervosta
