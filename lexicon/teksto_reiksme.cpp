@@ -34,7 +34,25 @@ void PridetiUtf8(std::string& rezultatas, std::string_view utf8) {
   rezultatas += cp.Tekstas;
 }
 
+std::string RodomiValdymoZenklai(std::string_view tekstas) {
+  std::string rezultatas;
+  for (const char c : tekstas) {
+    const auto baitas = static_cast<unsigned char>(c);
+    if (baitas >= 0x20 && baitas != 0x7F) {
+      rezultatas += c;
+      continue;
+    }
+    char kodas[5];
+    std::snprintf(kodas, sizeof kodas, "\\x%02x", baitas);
+    rezultatas += kodas;
+  }
+  return rezultatas;
+}
+
 }  // namespace
+
+TekstoKlaida::TekstoKlaida(std::string_view pranesimas)
+    : std::runtime_error(RodomiValdymoZenklai(pranesimas)) {}
 
 std::string UzkoduotiReiksme(std::string_view cp1257) {
   std::string rezultatas;

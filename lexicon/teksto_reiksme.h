@@ -10,10 +10,12 @@
 
 namespace kervosta {
 
-// A malformed value or line of dictionary text; what() says what is wrong, in English.
+// A malformed value or line of dictionary text; what() says what is wrong, in English. The
+// message quotes pieces of the line, so control bytes in it are shown as \xHH: a NUL would cut
+// what() short and a CR would overwrite the terminal line.
 class TekstoKlaida : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit TekstoKlaida(std::string_view pranesimas);
 };
 
 std::string UzkoduotiReiksme(std::string_view cp1257);

@@ -38,6 +38,13 @@ TEST_F(Dict, MalformedTextIsNamedByFileAndLineAndWritesNothing) {
   EXPECT_EQ(Skaityti("out.zod"), "old");
 }
 
+TEST_F(Dict, ControlBytesOfTheLineAreShownInTheMessageNotCutOrEchoedRaw) {
+  Rasyti("bad.zodtxt", std::string("pos=1\tco\0l\rour=red\n", 19));
+  const Rezultatas r = Paleisti("dict compile bad.zodtxt out.zod");
+  EXPECT_EQ(r.Busena, 1);
+  EXPECT_THAT(r.Klaidos, HasSubstr("bad.zodtxt:1: unknown key 'co\\x00l\\x0dour'"));
+}
+
 TEST_F(Dict, DumpOfABrokenTailShowsTheWholeRecordsThenFails) {
   Rasyti("cut.zod", KeistasZodynas(2).substr(0, 460 + 100));
   const Rezultatas r = Paleisti("dict dump cut.zod");
