@@ -71,7 +71,8 @@ struct Zodis {
 
 // One entry of every part of speech, filled as a user would fill it.
 const Zodis KiekvienaKalbosDalis[] = {
-    {0, {{"DaiktVienaskaita", u"house"_s}, {"DaiktKamienas", u"nam"_s}, {"DaiktKategorija", u"6"_s}},
+    {0,
+     {{"DaiktVienaskaita", u"house"_s}, {"DaiktKamienas", u"nam"_s}, {"DaiktKategorija", u"6"_s}},
      "pos=1\tcat=6\ten=house|house|houses\tlt=namas\tstem=nam"},
     {1,
      {{"BudvPaprasta", u"good"_s}, {"BudvMoreMost", {}}, {"BudvAukstesnysis", u"better"_s},
@@ -253,15 +254,19 @@ class IrasoRedaktoriusTest : public QObject {
     Nustatyti(l, "DaiktLinksniuote", u"5"_s);
     QCOMPARE(LaukoTekstas(l, "DaiktPavyzdys1"), u"nama, namos, namai, namą, nama, namoje"_s);
     Paspausti(l, "DaiktLietSkaicius1");
-    QVERIFY(!Valdiklis(l, "DaiktPavyzdys1")->isHidden() && Valdiklis(l, "DaiktPavyzdys2")->isHidden());
+    QVERIFY(!Valdiklis(l, "DaiktPavyzdys1")->isHidden());
+    QVERIFY(Valdiklis(l, "DaiktPavyzdys2")->isHidden());
     Paspausti(l, "DaiktAnglSkaicius2");
     QVERIFY(!Valdiklis(l, "DaiktVienaskaita")->isEnabled());
 
     Puslapis(l, 2);
     Nustatyti(l, "VeiksmBendratis", u"walk"_s);
     const auto formos = [&] {
-      return QStringList{LaukoTekstas(l, "VeiksmTreciasisAsmuo"), LaukoTekstas(l, "VeiksmAntraForma"),
-                         LaukoTekstas(l, "VeiksmTreciaForma"), LaukoTekstas(l, "VeiksmIngForma")};
+      QStringList formos;
+      for (const char* vardas : {"VeiksmTreciasisAsmuo", "VeiksmAntraForma", "VeiksmTreciaForma",
+                                 "VeiksmIngForma"})
+        formos << LaukoTekstas(l, vardas);
+      return formos;
     };
     QCOMPARE(formos(), (QStringList{u"walks"_s, u"walked"_s, u"walked"_s, u"walking"_s}));
     Paspausti(l, "VeiksmTaisyklingas");
@@ -270,9 +275,11 @@ class IrasoRedaktoriusTest : public QObject {
     for (const char* kamienas :
          {"VeiksmEsamasKamienas", "VeiksmButasKamienas", "VeiksmBusimasKamienas"})
       QCOMPARE(LaukoTekstas(l, kamienas), u"dirb"_s);
-    QCOMPARE(LaukoTekstas(l, "VeiksmPavyzdys3"), u"dirbsiu, dirbsi, dirbs, dirbsime, dirbsite, dirbs"_s);
+    QCOMPARE(LaukoTekstas(l, "VeiksmPavyzdys3"),
+             u"dirbsiu, dirbsi, dirbs, dirbsime, dirbsite, dirbs"_s);
     Nustatyti(l, "VeiksmButojoKlase", u"1"_s);
-    QCOMPARE(LaukoTekstas(l, "VeiksmPavyzdys2"), u"dirbiau, dirbei, dirbė, dirbėme, dirbėte, dirbė"_s);
+    QCOMPARE(LaukoTekstas(l, "VeiksmPavyzdys2"),
+             u"dirbiau, dirbei, dirbė, dirbėme, dirbėte, dirbė"_s);
     Nustatyti(l, "VeiksmBendratiesGalune", u"1"_s);
     QCOMPARE(Valdiklis<QComboBox>(l, "VeiksmBusimojoKlase")->currentIndex(), 1);
 
