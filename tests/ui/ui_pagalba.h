@@ -1,6 +1,5 @@
 // Shared pieces of the window tests: scripted answers to the main window's questions, a
-// temporary program directory, a shown main window, widgets found by name, files, and typing
-// text key by key.
+// temporary program directory, a shown main window, files, and typing text key by key.
 #pragma once
 
 #include <QAbstractButton>
