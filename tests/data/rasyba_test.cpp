@@ -2,11 +2,8 @@
 // `kervosta-cli forms` prints (or one of the reviewed single words of hunspell-exceptions.txt),
 // and the translation of everyday sentences.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,33 +11,11 @@
 #include "core/cp1257.h"
 #include "morphology/iraso_formos.h"
 #include "tests/data/pagrindinis_zodynas.h"
+#include "tests/morphology/hunspell.h"
 #include "translation/vertimas.h"
 
 namespace kervosta::duomenys {
 namespace {
-
-// Standard output of a shell command; a command that fails fails the test.
-std::string Isvestis(const std::string& komanda) {
-  std::FILE* p = ::popen(komanda.c_str(), "r");
-  std::string isvestis;
-  for (int c; p != nullptr && (c = std::fgetc(p)) != EOF;) isvestis += static_cast<char>(c);
-  EXPECT_TRUE(p != nullptr && ::pclose(p) == 0) << komanda << " failed";
-  return isvestis;
-}
-
-// The UTF-8 words that hunspell rejects.
-std::set<std::string> AtmestiZodziai(const std::set<std::string>& zodziai) {
-  // ctest runs the tests of this program side by side: each process writes a file of its own.
-  const std::string kelias =
-      ::testing::TempDir() + "kervosta-rasyba-" + std::to_string(::getpid()) + ".txt";
-  std::ofstream out(kelias, std::ios::binary);
-  for (const std::string& z : zodziai) out << z << '\n';
-  out.close();
-  EXPECT_TRUE(out) << "cannot write " << kelias;
-  std::istringstream eilutes(Isvestis("hunspell -d lt_LT -i utf-8 -l < " + kelias));
-  std::remove(kelias.c_str());
-  return {std::istream_iterator<std::string>(eilutes), {}};
-}
 
 // The reviewed exceptions: a form hunspell rejects and why it stays, one a line, TAB-separated.
 std::map<std::string, std::string> SkaitytiIsimtis() {
@@ -62,8 +37,8 @@ std::map<std::string, std::string> SkaitytiIsimtis() {
 TEST(Rasyba, EveryFormIsAWordOrAReviewedException) {
   // Each word of each form with the entry and label it came from: "tegul dirba" is two words.
   std::map<std::string, std::string> zodziai;
-  std::istringstream eilutes(Isvestis(KERVOSTA_BINARY_DIR "/bin/kervosta-cli forms --dictionary " +
-                                      PagrindinioZodynoKelias()));
+  std::istringstream eilutes(testai::Isvestis(
+      KERVOSTA_BINARY_DIR "/bin/kervosta-cli forms --dictionary " + PagrindinioZodynoKelias()));
   std::size_t formu = 0;
   for (std::string eilute; std::getline(eilutes, eilute); ++formu) {
     std::istringstream dalys(eilute.substr(eilute.rfind('\t') + 1));
@@ -72,7 +47,7 @@ TEST(Rasyba, EveryFormIsAWordOrAReviewedException) {
   ASSERT_GT(formu, 400000u) << "the dictionary should yield every form of 10,000 entries";
   std::set<std::string> skirtingi;
   for (const auto& [zodis, kilme] : zodziai) skirtingi.insert(zodis);
-  const std::set<std::string> atmesti = AtmestiZodziai(skirtingi);
+  const std::set<std::string> atmesti = testai::HunspellAtmeta(skirtingi);
   const std::map<std::string, std::string> isimtys = SkaitytiIsimtis();
   for (const std::string& zodis : atmesti)
     EXPECT_TRUE(isimtys.contains(zodis))
@@ -115,7 +90,7 @@ TEST(Rasyba, EverydaySentencesComeOutAsLithuanianWords) {
   const std::string lietuviskai = IUtf8(VerstiTeksta(aplinka, angliskai));
 
   const std::set<std::string> isvestis = Zodziai(lietuviskai);
-  EXPECT_EQ(AtmestiZodziai(isvestis), std::set<std::string>{}) << lietuviskai;
+  EXPECT_EQ(testai::HunspellAtmeta(isvestis), std::set<std::string>{}) << lietuviskai;
   for (const std::string& anglu : Zodziai(angliskai)) {
     if (anglu.size() == 1) continue;  // "a" and "i" are Lithuanian letters too
     EXPECT_FALSE(isvestis.contains(anglu)) << anglu << " left untranslated";

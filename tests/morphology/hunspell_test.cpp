@@ -1,13 +1,8 @@
 // Every form of the model words (the first example of each nominal paradigm label, one verb per
 // verb class label) must be a word the Lithuanian spelling dictionary (hunspell, lt_LT) knows.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <span>
 #include <sstream>
@@ -18,6 +13,7 @@
 #include "morphology/kodai.h"
 #include "morphology/vardazodziu_formos.h"
 #include "morphology/vardazodziu_galunes.h"
+#include "tests/morphology/hunspell.h"
 #include "tests/morphology/irasai.h"
 
 namespace kervosta {
@@ -28,24 +24,10 @@ struct Zodis {
   std::string Tekstas, Kilme;
 };
 
-// The words hunspell rejects.
-std::set<std::string> Atmesti(const std::vector<Zodis>& zodziai) {
-  const std::string kelias = testing::TempDir() + "kervosta_hunspell_" + std::to_string(getpid());
-  std::ofstream out(kelias);
-  for (const Zodis& z : zodziai) out << z.Tekstas << '\n';
-  out.close();
-  const std::string komanda = "hunspell -d /usr/share/hunspell/lt_LT -i utf-8 -l 2>/dev/null <";
-  std::FILE* p = ::popen((komanda + kelias).c_str(), "r");
-  std::string isvestis;  // one rejected word a line
-  for (int c; p != nullptr && (c = std::fgetc(p)) != EOF;) isvestis += static_cast<char>(c);
-  EXPECT_TRUE(p != nullptr && ::pclose(p) == 0) << "hunspell with the lt_LT dictionary cannot run";
-  std::remove(kelias.c_str());
-  std::istringstream eilutes(isvestis);
-  return {std::istream_iterator<std::string>(eilutes), {}};
-}
-
 void Tikrinti(const std::vector<Zodis>& zodziai) {
-  const std::set<std::string> atmesti = Atmesti(zodziai);
+  std::set<std::string> visi;
+  for (const Zodis& z : zodziai) visi.insert(z.Tekstas);
+  const std::set<std::string> atmesti = testai::HunspellAtmeta(visi);
   for (const Zodis& z : zodziai)
     EXPECT_FALSE(atmesti.contains(z.Tekstas)) << z.Tekstas << " (" << z.Kilme << ") is no word";
 }

@@ -1,32 +1,29 @@
 // The settings window acts at once, the rules editor lists each group-type code once however
 // often it is opened, and Qt's own dialogs speak Lithuanian.
-#include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <functional>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTextEdit>
 #include <memory>
 
 #include "analysis/aplinka.h"
 #include "app/nustatymu_langas.h"
 #include "app/qt_vertimai.h"
 #include "app/taisykliu_redaktorius.h"
+#include "tests/ui/ui_pagalba.h"
 #include "translation/taisykles.h"
 
 using namespace kervosta;
+using namespace kervosta::testai;
 
 namespace {
 // The words a dialog shows: labels, buttons, group titles, tabs and list choices.
@@ -92,21 +89,17 @@ class LangaiTest : public QObject {
     Aplinka aplinka;
     {
       TForm8 langas(aplinka);
-      QVERIFY(langas.findChild<QCheckBox*>("CheckBox1")->isChecked());
-      QVERIFY(langas.findChild<QCheckBox*>("CheckBox2")->isChecked());
-      QVERIFY(langas.findChild<QRadioButton*>("RadioButton1")->isChecked());
-      langas.findChild<QCheckBox*>("CheckBox1")->click();
-      langas.findChild<QCheckBox*>("CheckBox2")->click();
-      langas.findChild<QRadioButton*>("RadioButton2")->click();
+      for (const char* vardas : {"CheckBox1", "CheckBox2", "RadioButton1"})
+        QVERIFY2(Valdiklis<QAbstractButton>(langas, vardas)->isChecked(), vardas);
+      for (const char* vardas : {"CheckBox1", "CheckBox2", "RadioButton2"}) Paspausti(langas, vardas);
       QCOMPARE(aplinka.GramatineAnalize, 0);
       QVERIFY(!aplinka.KontekstoTaisykle);
       QVERIFY(aplinka.Kreipinys == KreipinioForma::Tu);
     }
     TForm8 vel(aplinka);
-    QVERIFY(!vel.findChild<QCheckBox*>("CheckBox1")->isChecked());
-    QVERIFY(!vel.findChild<QCheckBox*>("CheckBox2")->isChecked());
-    QVERIFY(vel.findChild<QRadioButton*>("RadioButton2")->isChecked());
-    vel.findChild<QRadioButton*>("RadioButton1")->click();
+    for (const char* vardas : {"CheckBox1", "CheckBox2", "RadioButton1"})
+      QVERIFY2(!Valdiklis<QAbstractButton>(vel, vardas)->isChecked(), vardas);
+    Paspausti(vel, "RadioButton1");
     QVERIFY(aplinka.Kreipinys == KreipinioForma::Jus);
   }
 
@@ -121,8 +114,9 @@ class LangaiTest : public QObject {
     }
   }
 
-  // The editors' context menus were English: every command in them speaks Lithuanian.
-  void kontekstiniaiMeniuLietuviskai() {
+  // The editors' context menus and the answers to the questions before text could be lost were
+  // Qt's English ones: they speak Lithuanian.
+  void kontekstiniaiMeniuIrMygtukaiLietuviskai() {
     IdiegtiQtVertimus(*QCoreApplication::instance());
     QTextEdit redaktorius;
     redaktorius.setPlainText(QStringLiteral("tekstas"));
@@ -139,11 +133,6 @@ class LangaiTest : public QObject {
         if (!veiksmas->isSeparator() && !veiksmas->menu()) komandos << veiksmas->text().section(u'\t', 0, 0);
       QCOMPARE(komandos, tiketa);
     }
-  }
-
-  // The questions before text could be lost offer Lithuanian answers, not Qt's English ones.
-  void standartiniaiMygtukaiLietuviskai() {
-    IdiegtiQtVertimus(*QCoreApplication::instance());
     QMessageBox klausimas(QMessageBox::Question, QString(), QString(),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(klausimas.button(QMessageBox::Yes)->text(), QStringLiteral("&Taip"));

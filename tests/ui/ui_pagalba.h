@@ -2,10 +2,12 @@
 // temporary program directory, a shown main window, files, and typing text key by key.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -118,6 +120,22 @@ struct RodomasLangas {
   QTextEdit* Anglai() const { return Langas.AngluRedaktorius(); }
   QString Anglu() const { return Anglai()->toPlainText(); }
 };
+
+// A window's widget by its objectName; a test cannot go on without it.
+template <typename W = QWidget>
+W* Valdiklis(const QObject& langas, const char* vardas) {
+  W* valdiklis = langas.findChild<W*>(QString::fromLatin1(vardas));
+  if (!valdiklis) qFatal("no widget %s", vardas);
+  return valdiklis;
+}
+
+inline void Paspausti(const QObject& langas, const char* mygtukas) {
+  Valdiklis<QAbstractButton>(langas, mygtukas)->click();
+}
+
+inline QString LaukoTekstas(const QObject& langas, const char* laukas) {
+  return Valdiklis<QLineEdit>(langas, laukas)->text();
+}
 
 inline void RasytiFaila(const QString& kelias, const QByteArray& turinys) {
   QFile failas(kelias);

@@ -1,7 +1,5 @@
 // The dictionary windows from the main window: F6 and F7, a word added in the middle of a
 // translation with correction, and dictionary changes kept however the program is left.
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "lexicon/zodyno_keitimas.h"
@@ -10,16 +8,6 @@
 using namespace kervosta;
 using namespace kervosta::testai;
 using namespace Qt::StringLiterals;
-
-namespace {
-QString Tekstas(const QDialog& langas, const char* laukas) {
-  return langas.findChild<QLineEdit*>(QString::fromLatin1(laukas))->text();
-}
-
-void Spausti(const QDialog& langas, const char* mygtukas) {
-  langas.findChild<QPushButton*>(QString::fromLatin1(mygtukas))->click();
-}
-}  // namespace
 
 class ZodynoLangaiTest : public QObject {
   Q_OBJECT
@@ -32,8 +20,9 @@ class ZodynoLangaiTest : public QObject {
     zymeklis.setPosition(8, QTextCursor::KeepAnchor);
     l.Anglai()->setTextCursor(zymeklis);
     QString paieska, anglu;
-    l.Dialogai.Langai = {[&](QDialog& langas) { paieska = Tekstas(langas, "Edit1"); return 0; },
-                         [&](QDialog& langas) { anglu = Tekstas(langas, "DaiktVienaskaita"); return 0; }};
+    l.Dialogai.Langai = {
+        [&](QDialog& langas) { paieska = LaukoTekstas(langas, "Edit1"); return 0; },
+        [&](QDialog& langas) { anglu = LaukoTekstas(langas, "DaiktVienaskaita"); return 0; }};
     QTest::keyClick(&l.Langas, Qt::Key_F6);
     QCOMPARE(l.Langas.Busena().Zodynai.VartotojoRezimas, 0);
     QTest::keyClick(&l.Langas, Qt::Key_F7);
@@ -51,14 +40,14 @@ class ZodynoLangaiTest : public QObject {
     int kandidatu = -1;
     l.Dialogai.Langai = {
         [&](QDialog& zodis) {
-          Spausti(zodis, "BitBtn2");
-          kandidatu = zodis.findChild<QTableWidget*>("StringGrid1")->rowCount();
-          Spausti(zodis, "BitBtn1");
+          Paspausti(zodis, "BitBtn2");
+          kandidatu = Valdiklis<QTableWidget>(zodis, "StringGrid1")->rowCount();
+          Paspausti(zodis, "BitBtn1");
           return int(QDialog::Accepted);
         },
         [&](QDialog& redaktorius) {
-          redaktorius.findChild<QLineEdit*>("DaiktKamienas")->setText(u"ąžuol"_s);
-          Spausti(redaktorius, "BitBtn1");
+          Valdiklis<QLineEdit>(redaktorius, "DaiktKamienas")->setText(u"ąžuol"_s);
+          Paspausti(redaktorius, "BitBtn1");
           return int(QDialog::Rejected);
         }};
     QTest::keyClick(&l.Langas, Qt::Key_F5);
