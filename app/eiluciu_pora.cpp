@@ -24,10 +24,13 @@ std::pair<qreal, qreal> EilutesVieta(const QTextEdit& redaktorius, const Eilutes
   return {virsus + pirma.y(), paskutine.y() + paskutine.height() - pirma.y()};
 }
 QColor Sumaisyti(const QColor& fonas, const QColor& zymejimas) {
-  constexpr qreal dalis = 0.2;
-  return QColor::fromRgbF(fonas.redF() + (zymejimas.redF() - fonas.redF()) * dalis,
-                          fonas.greenF() + (zymejimas.greenF() - fonas.greenF()) * dalis,
-                          fonas.blueF() + (zymejimas.blueF() - fonas.blueF()) * dalis);
+  const auto maisyti = [](float fonas, float zymejimas) {
+    constexpr float dalis = 0.2F;
+    return fonas + (zymejimas - fonas) * dalis;
+  };
+  return QColor::fromRgbF(maisyti(fonas.redF(), zymejimas.redF()),
+                          maisyti(fonas.greenF(), zymejimas.greenF()),
+                          maisyti(fonas.blueF(), zymejimas.blueF()));
 }
 }  // namespace
 

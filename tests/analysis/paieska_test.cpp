@@ -179,17 +179,17 @@ TEST_F(ZodynoPaieska, EveryMatchingFormOfEveryEntryIsACandidate) {
 // any other text finds every entry of both dictionaries with that form, capitals or not.
 TEST_F(ZodynoPaieska, SearchInAllFormsPrefersBuiltInWordsAndSearchesBothDictionaries) {
   SkaitytiZodynoTeksta("pos=1\ten=is|is|is\tlt=salelė\n", aplinka.Zodynai.VartotojoZodynas);
-  const auto Paieska = [this](std::string_view tekstas) {
+  const auto rasti = [this](std::string_view tekstas) {
     IeskotiVisoseFormose(aplinka, tekstas);
     std::vector<std::string> rasta;
     for (int i = 0; i < aplinka.Variantai.Kiekis(); ++i)
       rasta.push_back(aplinka.Variantai.Zodziai[i].Angl + "=" + aplinka.Variantai.Zodziai[i].Liet);
     return rasta;
   };
-  EXPECT_EQ(Paieska("Is"), (std::vector<std::string>{"is=yra"}));
-  EXPECT_EQ(Paieska("FAST"), (std::vector<std::string>{"fast=greitai", "fast=greitas",
+  EXPECT_EQ(rasti("Is"), (std::vector<std::string>{"is=yra"}));
+  EXPECT_EQ(rasti("FAST"), (std::vector<std::string>{"fast=greitai", "fast=greitas",
                                                        std::string("fast=sparčiai"_lt)}));
-  EXPECT_EQ(Paieska("saw"), (std::vector<std::string>{"saw=matyo"}));
+  EXPECT_EQ(rasti("saw"), (std::vector<std::string>{"saw=matyo"}));
   EXPECT_EQ(IeskotiVisoseFormose(aplinka, "zyx"), 0);
   EXPECT_EQ(aplinka.Variantai.Kiekis(), 0) << "the previous search's candidates are gone";
 }

@@ -74,7 +74,7 @@ TEST(SakiniuSkaidytojas, SplitsLineByLineAsTheRemainderFollowedByTheLine) {
     std::string likutis;
     for (int eilute = 0; eilute < 4; ++eilute) {
       std::string tekstas;
-      for (int i = atsitiktinis() % 6; i > 0; --i)
+      for (auto i = atsitiktinis() % 6; i > 0; --i)
         tekstas += dalys[atsitiktinis() % std::size(dalys)];
       Eilutes is_naujo, is_eiles;
       SkaidytiSakinius(likutis + tekstas, is_naujo, likutis);

@@ -1,5 +1,4 @@
 // kervosta-cli coverage counts the word tokens of a text that find a translation.
-#define KERVOSTA_CLI KERVOSTA_BINARY_DIR "/bin/kervosta-cli"
 #include "tests/cli/paleidimas.h"
 #include "tests/data/pagrindinis_zodynas.h"
 

@@ -36,8 +36,8 @@ TEST(NetaisyklingiZodziai, SuoDeclinesOnSun) {
 }
 
 TEST(NetaisyklingiZodziai, DidelisComparesOnDid) {
-  const auto laipsnis = [](const char* kamienas, int gimine, int laipsnis) {
-    return Utf8(BudvardzioForma(Lt(kamienas), 2, gimine, lVardininkas, skVienaskaita, laipsnis));
+  const auto laipsnis = [](const char* kamienas, int gimine, int kodas) {
+    return Utf8(BudvardzioForma(Lt(kamienas), 2, gimine, lVardininkas, skVienaskaita, kodas));
   };
   EXPECT_EQ(laipsnis("didel", bgVyriska, lpAukstesnysis), "didesnis");
   EXPECT_EQ(laipsnis("didel", bgMoteriska, lpAuksciausiasis), "didžiausia");
