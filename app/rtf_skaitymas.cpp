@@ -84,8 +84,14 @@ class Skaitytuvas {
       : rtf_(rtf), dokumentas_(dokumentas), kursorius_(&dokumentas) {}
 
   void Vykdyti() {
+    // A loaded document starts with nothing to undo, as plain text does. Inside one edit the
+    // cursor does not lay its paragraph out again after every insertion, which made a paragraph
+    // of many runs take time growing with the square of its length.
+    const bool atsaukiama = dokumentas_.isUndoRedoEnabled();
+    dokumentas_.setUndoRedoEnabled(false);
     dokumentas_.clear();
     kursorius_ = QTextCursor(&dokumentas_);
+    kursorius_.beginEditBlock();
     grupes_.push_back(Grupe{});
     while (pos_ < rtf_.size()) {
       const char c = rtf_[pos_++];
@@ -97,6 +103,8 @@ class Skaitytuvas {
     }
     Isstumti();
     if (!laukiamaPastraipa_) BaigtiPastraipa();
+    kursorius_.endEditBlock();
+    dokumentas_.setUndoRedoEnabled(atsaukiama);
   }
 
  private:

@@ -58,6 +58,16 @@ TEST_F(Rtf, ReaderUnderstandsWhatPeoplesFilesCarry) {
   for (int i : {1, 5}) EXPECT_EQ(blokas(i).textList(), nullptr) << i;
 }
 
+// Undo after opening a document took it apart run by run down to an empty page.
+TEST_F(Rtf, ALoadedDocumentStartsWithNothingToUndo) {
+  QTextDocument d;
+  QTextCursor(&d).insertText("ankstesnis tekstas");
+  rtf::Skaityti("{\\rtf1 {\\b pirmas}antras\\par trecias}", d);
+  EXPECT_EQ(testai::Pastraipos(d), "pirmasantras\ntrecias");
+  EXPECT_FALSE(d.isUndoAvailable());
+  EXPECT_TRUE(d.isUndoRedoEnabled());
+}
+
 // Every truncation of a real document, and malformed input of every kind, some with the text
 // that must still come out.
 TEST_F(Rtf, HostileInputLoadsWhatItCanAndNeverCrashes) {
