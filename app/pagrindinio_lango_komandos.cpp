@@ -14,8 +14,10 @@
 #include "app/nustatymu_langas.h"
 #include "app/pagrindinis_langas.h"
 #include "app/paieskos_dialogas.h"
+#include "app/progreso_langas.h"
 #include "app/redaktoriaus_eilutes.h"
 #include "app/taisykliu_redaktorius.h"
+#include "app/vertimo_eiga.h"
 #include "app/zodyno_narsykle.h"
 #include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
@@ -88,16 +90,24 @@ void TForm1::Paieska() {
 void TForm1::Versti(std::uint8_t automatinis) {
   RichEdit2_->clear();
   aplinka_.AutomatinisVertimas = automatinis;
-  const DokumentoEilutes anglu(*RichEdit1_->document());
-  DokumentoPapildymas lietuviu(*RichEdit2_->document());
-  try {
-    VerstiEilutes(aplinka_, anglu, lietuviu);
-  } catch (const VertimasAtsauktas&) {
-    RasytiBusena(QStringLiteral("Vertimas atšauktas"));
-    return;
-  }
-  if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
-    RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
+  eiga_ = new VertimoEiga(aplinka_, *RichEdit1_->document(), *RichEdit2_->document(), this);
+  const QString uzduotis = automatinis ? QStringLiteral("Automatinis vertimas")
+                                       : QStringLiteral("Vertimas su koregavimu");
+  connect(eiga_, &VertimoEiga::Pazanga, this, [this, uzduotis](int atlikta, int visos) {
+    const QString busena = QStringLiteral("Verčiamas tekstas: eilutė %1 iš %2").arg(atlikta).arg(visos);
+    progresas_->Rodyti(uzduotis, busena, static_cast<int>(qint64{atlikta} * 100 / visos));
+  });
+  connect(progresas_, &QDialog::rejected, eiga_, &VertimoEiga::Stabdyti);
+  connect(eiga_, &VertimoEiga::Baigta, this, [this, automatinis](VertimoEiga::Pabaiga kaip) {
+    progresas_->hide();
+    eiga_->deleteLater();
+    eiga_ = nullptr;
+    if (kaip != VertimoEiga::Pabaiga::Baigta)
+      RasytiBusena(QStringLiteral("Vertimas atšauktas"));
+    else if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
+      RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
+  });
+  eiga_->Pradeti();
 }
 
 void TForm1::VerstiAutomatiskai() { Versti(1); }

@@ -28,6 +28,8 @@ namespace kervosta {
 
 class EiluciuPora;
 class PuslapioGavejas;
+class TForm9;
+class VertimoEiga;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -48,6 +50,8 @@ class TForm1 : public QMainWindow {
   bool AnglaiAktyvus() const { return anglaiAktyvus_; }
   QString BusenosTekstas() const;
   EiluciuPora& Pora() { return *pora_; }
+  // A translation started by F4 or F5 is still filling the Lithuanian editor.
+  bool Verciama() const { return eiga_ != nullptr; }
 
   // Prints the active editor, with its file name as the job's title.
   void Spausdinti(QPrinter& spausdintuvas);
@@ -66,6 +70,8 @@ class TForm1 : public QMainWindow {
   void SaugotiKaip();
   void SpausdintiSuDialogu();
   void Pabaiga();
+  // A text longer than one part is translated from the event loop, with the progress window
+  // open over this one; closing it stops the run and keeps the lines done.
   void VerstiAutomatiskai();
   void VerstiSuKoregavimu();
   // Translates automatically the English lines of the active editor's selection (or the caret's
@@ -163,6 +169,8 @@ class TForm1 : public QMainWindow {
   QMenu* paskutiniai_ = nullptr;
   EiluciuPora* pora_ = nullptr;
   PuslapioGavejas* gavejas_ = nullptr;
+  TForm9* progresas_ = nullptr;
+  VertimoEiga* eiga_ = nullptr;
 };
 
 }  // namespace kervosta

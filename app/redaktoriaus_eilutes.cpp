@@ -22,10 +22,24 @@ DokumentoPapildymas::DokumentoPapildymas(QTextDocument& dokumentas)
 }
 
 void DokumentoPapildymas::PridetiEilute(const std::string& eilute) {
-  // An empty document already has the paragraph its first line goes into.
-  if (!pirma_) zymeklis_.insertBlock();
+  // An empty document already has the paragraph its first line goes into. The break is the
+  // paragraph separator, not a line feed: a line feed would merge with a carriage return that
+  // ends the line before into a single break.
+  if (!pirma_) laukia_ += QChar::ParagraphSeparator;
   pirma_ = false;
-  zymeklis_.insertText(IsCp1257(eilute));
+  laukia_ += IsCp1257(eilute);
+}
+
+void DokumentoPapildymas::Irasyti() {
+  if (laukia_.isEmpty()) return;
+  if (irasyta_)
+    zymeklis_.joinPreviousEditBlock();
+  else
+    zymeklis_.beginEditBlock();
+  zymeklis_.insertText(laukia_);
+  zymeklis_.endEditBlock();
+  laukia_.clear();
+  irasyta_ = true;
 }
 
 QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas) {

@@ -27,15 +27,20 @@ class DokumentoEilutes : public EiluciuSaltinis {
   QStringList eilutes_;
 };
 
-// Appends each line as a new last paragraph of the document.
+// Appends each line as a new last paragraph of the document. The lines are kept until Irasyti
+// writes them in one insertion: one change per line would have the editor lay out and repaint
+// a long text thousands of times. Everything written through one object is one step to undo.
 class DokumentoPapildymas : public EiluciuPriimtuvas {
  public:
   explicit DokumentoPapildymas(QTextDocument& dokumentas);
   void PridetiEilute(const std::string& eilute) override;
+  void Irasyti();
 
  private:
   QTextCursor zymeklis_;
+  QString laukia_;  // the lines not written yet, with the breaks before them
   bool pirma_;
+  bool irasyta_ = false;
 };
 
 // A line as translation counts them: the positions of its first character and of the end of its
