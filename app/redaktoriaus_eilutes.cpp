@@ -1,6 +1,5 @@
 #include "app/redaktoriaus_eilutes.h"
 
-#include <QTextBlock>
 #include <QTextDocument>
 
 #include "app/koduote.h"
@@ -42,25 +41,54 @@ void DokumentoPapildymas::Irasyti() {
   irasyta_ = true;
 }
 
+namespace {
+// What ends a line in the document's raw text: a paragraph's end, a line break inside a
+// paragraph, and the marks that open and close a frame (a table's cells are paragraphs).
+bool BaigiaEilute(QChar c) {
+  return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\xfdd0' ||
+         c == u'\xfdd1';
+}
+
+// Hands the lines to `imti` in order, with their numbers, until it returns true. The raw text
+// is one copy whose positions are the document's; a walk over the paragraphs would copy each.
+template <typename Imti>
+void EitiEilutemis(const QTextDocument& dokumentas, Imti imti) {
+  const QString tekstas = dokumentas.toRawText();
+  int numeris = 0;
+  int pradzia = 0;
+  for (int i = 0; i <= tekstas.size(); ++i) {
+    if (i < tekstas.size() && !BaigiaEilute(tekstas[i])) continue;
+    if (imti(EilutesRibos{pradzia, i}, numeris++)) return;
+    pradzia = i + 1;
+  }
+}
+}  // namespace
+
 QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas) {
   QList<EilutesRibos> ribos;
-  for (QTextBlock blokas = dokumentas.begin(); blokas.isValid(); blokas = blokas.next()) {
-    const QString tekstas = blokas.text();
-    int pradzia = 0;
-    for (int i = 0; i <= tekstas.size(); ++i) {
-      if (i < tekstas.size() && tekstas[i] != QChar::LineSeparator) continue;
-      ribos.append({blokas.position() + pradzia, blokas.position() + i});
-      pradzia = i + 1;
-    }
-  }
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& eilute, int) {
+    ribos.append(eilute);
+    return false;
+  });
   return ribos;
 }
 
+std::optional<EilutesRibos> RastiEilute(const QTextDocument& dokumentas, int eilute) {
+  std::optional<EilutesRibos> rasta;
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& ribos, int numeris) {
+    if (numeris == eilute) rasta = ribos;
+    return numeris >= eilute;
+  });
+  return rasta;
+}
+
 int EilutesNumeris(const QTextDocument& dokumentas, int pozicija) {
-  const QList<EilutesRibos> ribos = EiluciuRibos(dokumentas);
-  for (int i = 0; i < ribos.size(); ++i)
-    if (pozicija <= ribos[i].Pabaiga) return i;
-  return static_cast<int>(ribos.size()) - 1;
+  int rasta = -1;
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& ribos, int numeris) {
+    rasta = numeris;
+    return pozicija <= ribos.Pabaiga;
+  });
+  return rasta;
 }
 
 std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis) {
@@ -69,7 +97,7 @@ std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis) {
   const int pabaiga = zymeklis.selectionEnd();
   const int pirma = EilutesNumeris(dokumentas, pradzia);
   const int paskutine = EilutesNumeris(dokumentas, pabaiga);
-  if (paskutine > pirma && EiluciuRibos(dokumentas)[paskutine].Pradzia == pabaiga)
+  if (paskutine > pirma && RastiEilute(dokumentas, paskutine)->Pradzia == pabaiga)
     return {pirma, paskutine - 1};
   return {pirma, paskutine};
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTextCursor>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +53,11 @@ struct EilutesRibos {
 
 // Every line of the document; an empty document has one, empty.
 QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas);
+
+// Line `eilute` alone, none past the last line. This and EilutesNumeris stop at the line they
+// look for, and copy the text once rather than paragraph by paragraph: the highlighting of the
+// caret's line asks after every change, and a long document grows while it is translated.
+std::optional<EilutesRibos> RastiEilute(const QTextDocument& dokumentas, int eilute);
 
 // The number of the line that holds position `pozicija`.
 int EilutesNumeris(const QTextDocument& dokumentas, int pozicija);
