@@ -9,6 +9,7 @@
 #include <QTextEdit>
 
 #include "app/apie_langas.h"
+#include "app/eiluciu_pora.h"
 #include "app/gramatikos_langas.h"
 #include "app/koduote.h"
 #include "app/nustatymu_langas.h"
@@ -59,6 +60,18 @@ void TForm1::SpausdintiSuDialogu() {
   if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
 }
 
+void TForm1::Iskirpti() { Aktyvus()->cut(); }
+
+void TForm1::Kopijuoti() { Aktyvus()->copy(); }
+
+void TForm1::Iterpti() { Aktyvus()->paste(); }
+
+void TForm1::PazymetiViska() { Aktyvus()->selectAll(); }
+
+void TForm1::Atgal() {
+  if (Aktyvus()->document()->isUndoAvailable()) Aktyvus()->undo();
+}
+
 PaieskosRezultatas TForm1::IeskotiToliau(const QString& tekstas) {
   QTextEdit* redaktorius = Aktyvus();
   bool nuoPradzios = false;
@@ -94,7 +107,8 @@ void TForm1::Versti(std::uint8_t automatinis) {
   const QString uzduotis = automatinis ? QStringLiteral("Automatinis vertimas")
                                        : QStringLiteral("Vertimas su koregavimu");
   connect(eiga_, &VertimoEiga::Pazanga, this, [this, uzduotis](int atlikta, int visos) {
-    const QString busena = QStringLiteral("Verčiamas tekstas: eilutė %1 iš %2").arg(atlikta).arg(visos);
+    const QString busena =
+        QStringLiteral("Verčiamas tekstas: eilutė %1 iš %2").arg(atlikta).arg(visos);
     progresas_->Rodyti(uzduotis, busena, static_cast<int>(qint64{atlikta} * 100 / visos));
   });
   connect(progresas_, &QDialog::rejected, eiga_, &VertimoEiga::Stabdyti);
@@ -163,6 +177,11 @@ void TForm1::Gramatika() {
 
 void TForm1::ZodynoPapildymas() {
   PapildytiVartotojoZodyna(aplinka_.Zodynai, *dialogai_, PazymetasAngluTekstas(), this);
+}
+
+void TForm1::SinchroniskaiSlinkti(bool ijungta) {
+  pora_->SinchroniskaiSlinkti(ijungta);
+  atmintis_.NustatytiSinchroniniSlinkima(ijungta);
 }
 
 void TForm1::Nustatymai() {

@@ -69,10 +69,6 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
 
   SukurtiRedaktorius();
   SukurtiVeiksmus();
-  klausejas_.KoregavimasIsjungtas = [this] {
-    RasytiBusena(QStringLiteral("Vertimo koregavimas išjungtas: kiti sakiniai verčiami automatiškai"));
-  };
-  SukurtiMeniu();
   SukurtiIrankines();
   busena_ = new QLabel(QStringLiteral("Information here"));
   busena_->setObjectName(QStringLiteral("StatusBar1"));
