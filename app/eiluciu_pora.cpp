@@ -24,9 +24,9 @@ std::pair<qreal, qreal> EilutesVieta(const QTextEdit& redaktorius, const Eilutes
   return {virsus + pirma.y(), paskutine.y() + paskutine.height() - pirma.y()};
 }
 QColor Sumaisyti(const QColor& fonas, const QColor& zymejimas) {
-  const auto maisyti = [](float fonas, float zymejimas) {
+  const auto maisyti = [](float is, float i) {
     constexpr float dalis = 0.2F;
-    return fonas + (zymejimas - fonas) * dalis;
+    return is + (i - is) * dalis;
   };
   return QColor::fromRgbF(maisyti(fonas.redF(), zymejimas.redF()),
                           maisyti(fonas.greenF(), zymejimas.greenF()),
