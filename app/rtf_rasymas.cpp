@@ -6,6 +6,7 @@
 #include <QTextFragment>
 #include <QTextList>
 #include <cmath>
+#include <cstdint>
 
 #include "app/rtf.h"
 #include "core/cp1257.h"
@@ -24,27 +25,35 @@ bool TuriSpalva(const QTextCharFormat& formatas) {
   return formatas.hasProperty(QTextFormat::ForegroundBrush) && formatas.foreground().style() != Qt::NoBrush;
 }
 
-void RasytiTeksta(QByteArray& rtf, const QString& tekstas) {
-  for (qsizetype i = 0; i < tekstas.size(); ++i) {
-    const QChar c = tekstas[i];
-    const char16_t kodas = c.unicode();
-    if (kodas == '\\' || kodas == '{' || kodas == '}') {
-      rtf += '\\';
-      rtf += static_cast<char>(kodas);
-    } else if (kodas == '\t') {
-      rtf += "\\tab ";
-    } else if (kodas == QChar::LineSeparator) {
-      rtf += "\\line ";
-    } else if (kodas >= 0x20 && kodas < 0x7F) {
-      rtf += static_cast<char>(kodas);
-    } else if (kodas < 0x20 || kodas == QChar::ObjectReplacementCharacter) {
-      continue;  // control characters and embedded objects have no text to keep
-    } else if (const int baitas = BaitasKodo(kodas); baitas >= 0) {
-      rtf += QByteArray("\\'") + QByteArray::number(baitas, 16).rightJustified(2, '0');
-    } else {
-      // \uN takes a signed 16-bit number; characters beyond 16 bits go as their two surrogates.
-      rtf += "\\u" + QByteArray::number(static_cast<std::int16_t>(kodas)) + "?";
-    }
+// One UTF-16 unit as RTF that reads back as itself: RTF's own special characters escaped, what
+// the Baltic code page holds (control characters too) as its byte, anything else as \uN, which
+// takes a signed 16-bit number; characters beyond 16 bits go as their two surrogates.
+void RasytiVieneta(QByteArray& rtf, char16_t kodas) {
+  if (kodas == '\\' || kodas == '{' || kodas == '}') {
+    rtf += '\\';
+    rtf += static_cast<char>(kodas);
+  } else if (kodas >= 0x20 && kodas < 0x7F) {
+    rtf += static_cast<char>(kodas);
+  } else if (const int baitas = BaitasKodo(kodas); baitas >= 0) {
+    rtf += QByteArray("\\'") + QByteArray::number(baitas, 16).rightJustified(2, '0');
+  } else {
+    rtf += "\\u" + QByteArray::number(static_cast<std::int16_t>(kodas)) + "?";
+  }
+}
+
+void RasytiTeksta(QByteArray& rtf, QStringView tekstas) {
+  for (const QChar c : tekstas) {
+    if (c == u'\t') rtf += "\\tab ";
+    else if (c == QChar::LineSeparator) rtf += "\\line ";
+    else RasytiVieneta(rtf, c.unicode());
+  }
+}
+
+// A font's name ends at a semicolon, so one inside the name goes as its byte.
+void RasytiVarda(QByteArray& rtf, QStringView vardas) {
+  for (const QChar c : vardas) {
+    if (c == u';') rtf += "\\'3b";
+    else RasytiVieneta(rtf, c.unicode());
   }
 }
 
@@ -66,7 +75,7 @@ class Rasytojas {
     rtf_ += "{\\fonttbl";
     for (qsizetype i = 0; i < sriftai_.size(); ++i) {
       rtf_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset186 ";
-      RasytiTeksta(rtf_, sriftai_[i]);
+      RasytiVarda(rtf_, sriftai_[i]);
       rtf_ += ";}";
     }
     rtf_ += "}{\\colortbl;";
@@ -95,6 +104,7 @@ class Rasytojas {
 
   void Fragmentas(const QTextFragment& fragmentas) {
     const QTextCharFormat f = fragmentas.charFormat();
+    if (f.objectType() != QTextFormat::NoObject) return;  // a picture: no text to keep
     double dydis = f.fontPointSize();
     if (dydis <= 0) dydis = dokumentas_.defaultFont().pointSizeF();
     if (dydis <= 0) dydis = 12;

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/rtf.h"
@@ -83,18 +84,27 @@ class Skaitytuvas {
       : rtf_(rtf), dokumentas_(dokumentas), kursorius_(&dokumentas) {}
 
   void Vykdyti() {
+    // A loaded document starts with nothing to undo, as plain text does. Inside one edit the
+    // cursor does not lay its paragraph out again after every insertion, which made a paragraph
+    // of many runs take time growing with the square of its length.
+    const bool atsaukiama = dokumentas_.isUndoRedoEnabled();
+    dokumentas_.setUndoRedoEnabled(false);
     dokumentas_.clear();
     kursorius_ = QTextCursor(&dokumentas_);
+    kursorius_.beginEditBlock();
     grupes_.push_back(Grupe{});
     while (pos_ < rtf_.size()) {
       const char c = rtf_[pos_++];
       if (c == '{') AtidarytiGrupe();
       else if (c == '}') UzdarytiGrupe();
       else if (c == '\\') ValdymoZodis();
+      else if (c == ';' && Lenteleje()) LentelesIrasoPabaiga();
       else if (c != '\r' && c != '\n') Baitas(static_cast<unsigned char>(c));
     }
     Isstumti();
     if (!laukiamaPastraipa_) BaigtiPastraipa();
+    kursorius_.endEditBlock();
+    dokumentas_.setUndoRedoEnabled(atsaukiama);
   }
 
  private:
@@ -202,13 +212,15 @@ class Skaitytuvas {
     if (zodis == "fonttbl") { g.paskirtis = Paskirtis::Sriftai; return; }
     if (zodis == "colortbl") { g.paskirtis = Paskirtis::Spalvos; return; }
     if (DestinacijaPraleidziama(zodis)) { g.paskirtis = Paskirtis::Praleisti; return; }
-    if (g.paskirtis == Paskirtis::Sriftai) { SriftoZodis(zodis, p); return; }
-    if (g.paskirtis == Paskirtis::Spalvos) { SpalvosZodis(zodis, p); return; }
     if (zodis == "u" && turiParametra) {
+      // A signed 16-bit number: characters from 32768 up come negative.
       Tekstas(QChar(static_cast<char16_t>(p < 0 ? p + 65536 : p)));
       praleistiSimboliu_ = g.uc;
       return;
     }
+    if (zodis == "uc") { g.uc = std::clamp(p, 0, 16); return; }
+    if (g.paskirtis == Paskirtis::Sriftai) { SriftoZodis(zodis, p); return; }
+    if (g.paskirtis == Paskirtis::Spalvos) { SpalvosZodis(zodis, p); return; }
     Isstumti();
     FormatoZodis(zodis, turiParametra, p);
   }
@@ -233,7 +245,6 @@ class Skaitytuvas {
     else if (zodis == "f") g.sriftas = p;
     else if (zodis == "fs") g.dydis = std::clamp(p, 0, 3276);
     else if (zodis == "cf") g.spalva = p;
-    else if (zodis == "uc") g.uc = std::clamp(p, 0, 16);
     else if (zodis == "plain") {
       g.bold = g.italic = g.underline = false;
       g.sriftas = -1;
@@ -250,8 +261,8 @@ class Skaitytuvas {
   void SriftoZodis(std::string_view zodis, int p) {
     if (zodis == "f") {
       sriftoNr_ = p;
-      sriftai_[p] = Sriftas{};
-    } else if (zodis == "fcharset") {
+      if (p >= 0) sriftai_[p] = Sriftas{};
+    } else if (zodis == "fcharset" && sriftoNr_ >= 0) {
       sriftai_[sriftoNr_].koduote = KoduoteRinkiniui(p);
     }
   }
@@ -265,36 +276,63 @@ class Skaitytuvas {
     spalvaNurodyta_ = true;
   }
 
-  void Baitas(unsigned char baitas) {
-    const Paskirtis paskirtis = Dabartine().paskirtis;
-    if (paskirtis == Paskirtis::Sriftai) {
-      if (baitas == ';') sriftoNr_ = -1;
-      else if (sriftoNr_ >= 0) sriftai_[sriftoNr_].vardas.append(BaitasKodineje(baitas, 1252));
-      return;
-    }
-    if (paskirtis == Paskirtis::Spalvos) {
-      if (baitas == ';') {
-        spalvos_.push_back(spalvaNurodyta_ ? spalva_ : QColor());
-        spalva_ = QColor(0, 0, 0);
-        spalvaNurodyta_ = false;
-      }
-      return;
-    }
-    if (paskirtis != Paskirtis::Tekstas) return;
-    Tekstas(BaitasKodineje(baitas, Koduote()));
+  bool Lenteleje() const {
+    const Paskirtis paskirtis = grupes_.back().paskirtis;
+    return paskirtis == Paskirtis::Sriftai || paskirtis == Paskirtis::Spalvos;
   }
 
-  int Koduote() const {
-    const auto sriftas = sriftai_.find(grupes_.back().sriftas);
+  // Only a semicolon as such ends an entry; one written \'3b belongs to a font's name.
+  void LentelesIrasoPabaiga() {
+    if (Dabartine().paskirtis == Paskirtis::Sriftai) {
+      sriftoNr_ = -1;
+      return;
+    }
+    spalvos_.push_back(spalvaNurodyta_ ? spalva_ : QColor());
+    spalva_ = QColor(0, 0, 0);
+    spalvaNurodyta_ = false;
+  }
+
+  void Baitas(unsigned char baitas) {
+    const Grupe& g = Dabartine();
+    if (g.paskirtis == Paskirtis::Sriftai)
+      Tekstas(BaitasKodineje(baitas, SriftoKoduote(sriftoNr_)));
+    else if (g.paskirtis == Paskirtis::Tekstas)
+      Tekstas(BaitasKodineje(baitas, SriftoKoduote(g.sriftas)));
+  }
+
+  // A font's character set says the code page of the text in it, its name included.
+  int SriftoKoduote(int sriftoNr) const {
+    const auto sriftas = sriftai_.find(sriftoNr);
     if (sriftas != sriftai_.end() && sriftas->second.koduote != 0) return sriftas->second.koduote;
     return dokumentoKoduote_;
   }
 
+  // A character of the current destination: the document's text or a font's name.
   void Tekstas(QChar simbolis) {
-    if (Dabartine().paskirtis != Paskirtis::Tekstas) return;
     if (praleistiSimboliu_ > 0) {
       --praleistiSimboliu_;
       return;
+    }
+    const Paskirtis paskirtis = Dabartine().paskirtis;
+    if (paskirtis == Paskirtis::Sriftai) {
+      if (sriftoNr_ >= 0) sriftai_[sriftoNr_].vardas.append(simbolis);
+    } else if (paskirtis == Paskirtis::Tekstas) {
+      DokumentoSimbolis(simbolis);
+    }
+  }
+
+  // Line ends (a carriage return and line feed together being one) and the paragraph separator
+  // end a paragraph here as they would in the document; the two characters the document keeps
+  // for its own frames cannot be text.
+  void DokumentoSimbolis(QChar simbolis) {
+    const bool poGrizimo = std::exchange(poGrizimo_, simbolis == u'\r');
+    switch (simbolis.unicode()) {
+      case u'\n':
+        if (poGrizimo) return;
+        [[fallthrough]];
+      case u'\r': case QChar::ParagraphSeparator: Pastraipa(); return;
+      case 0xFDD0: case 0xFDD1: simbolis = QChar::ReplacementCharacter; break;
+      default: break;
     }
     if (buferis_.isEmpty()) buferioFormatas_ = Formatas();
     buferis_.append(simbolis);
@@ -366,6 +404,7 @@ class Skaitytuvas {
   PastraiposSavybes pastraipa_;
   QTextList* sarasas_ = nullptr;
   bool laukiamaPastraipa_ = false;
+  bool poGrizimo_ = false;  // the last character of the text was a carriage return
   QString buferis_;
   QTextCharFormat buferioFormatas_;
 };

@@ -1,40 +1,10 @@
 #include "app/rtf.h"
 
+#include "tests/rtf/dokumento_aprasas.h"
 #include "tests/rtf/rtf_pagalba.h"
-
-#include <QTextBlock>
 
 namespace kervosta {
 namespace {
-
-// The text of every paragraph, joined with \n; unlike toPlainText it keeps line separators.
-QString Pastraipos(const QTextDocument& d) {
-  QStringList pastraipos;
-  for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) pastraipos << b.text();
-  return pastraipos.join('\n');
-}
-
-// Every paragraph's alignment and bullet, and every run's text and formatting as a reader sees
-// them, one line each, so two documents can be compared run by run.
-QStringList Aprasyti(const QTextDocument& d) {
-  QStringList eilutes;
-  const QFont numatytas = d.defaultFont();
-  for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
-    const int lygiuote = b.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-    eilutes << QString::asprintf("paragraph %d%s", lygiuote, b.textList() ? " bullet" : "");
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextCharFormat f = it.fragment().charFormat();
-      const QFont s = f.font().resolve(numatytas);
-      const qreal dydis = f.fontPointSize() > 0 ? f.fontPointSize() : numatytas.pointSizeF();
-      const QString spalva = f.hasProperty(QTextFormat::ForegroundBrush)
-                                 ? f.foreground().color().name(QColor::HexArgb) : QString();
-      eilutes << QStringList{it.fragment().text(), s.family(), QString::number(qRound(dydis)),
-                             QString::asprintf("%d%d%d", s.bold(), s.italic(), s.underline()),
-                             spalva}.join('|');
-    }
-  }
-  return eilutes;
-}
 
 using Rtf = testai::SuGuiPrograma;
 
@@ -43,7 +13,7 @@ TEST_F(Rtf, SavedDocumentReadsBackWithTheSameTextAndFormatting) {
   testai::UzpildytiPavyzdi(originalas);
   const QByteArray rtf = rtf::Rasyti(originalas);
   rtf::Skaityti(rtf, atkurtas);
-  EXPECT_EQ(Aprasyti(atkurtas), Aprasyti(originalas));
+  EXPECT_EQ(testai::AprasytiDokumenta(atkurtas), testai::AprasytiDokumenta(originalas));
   // A second save gives the very same bytes.
   EXPECT_EQ(rtf::Rasyti(atkurtas), rtf);
 }
@@ -73,7 +43,7 @@ TEST_F(Rtf, ReaderUnderstandsWhatPeoplesFilesCarry) {
       "\\pard\\qr\\plain\\i right\\par\n}";
   QTextDocument d;
   rtf::Skaityti(rtf, d);
-  EXPECT_EQ(Pastraipos(d), QString::fromUtf8("Ąžš bold after\ncafé €∑σend\u2028x\ty\n"
+  EXPECT_EQ(testai::Pastraipos(d), QString::fromUtf8("Ąžš bold after\ncafé €∑σend\u2028x\ty\n"
                                              "item one\nitem two\nlist three\nright"));
   ASSERT_EQ(d.blockCount(), 6);
   const auto blokas = [&](int i) { return d.findBlockByNumber(i); };
@@ -86,6 +56,16 @@ TEST_F(Rtf, ReaderUnderstandsWhatPeoplesFilesCarry) {
   for (int i : {2, 3, 4}) EXPECT_NE(blokas(i).textList(), nullptr) << i;
   EXPECT_EQ(blokas(2).textList(), blokas(3).textList());
   for (int i : {1, 5}) EXPECT_EQ(blokas(i).textList(), nullptr) << i;
+}
+
+// Undo after opening a document took it apart run by run down to an empty page.
+TEST_F(Rtf, ALoadedDocumentStartsWithNothingToUndo) {
+  QTextDocument d;
+  QTextCursor(&d).insertText("ankstesnis tekstas");
+  rtf::Skaityti("{\\rtf1 {\\b pirmas}antras\\par trecias}", d);
+  EXPECT_EQ(testai::Pastraipos(d), "pirmasantras\ntrecias");
+  EXPECT_FALSE(d.isUndoAvailable());
+  EXPECT_TRUE(d.isUndoRedoEnabled());
 }
 
 // Every truncation of a real document, and malformed input of every kind, some with the text
@@ -119,7 +99,7 @@ TEST_F(Rtf, HostileInputLoadsWhatItCanAndNeverCrashes) {
     QTextDocument d;
     rtf::Skaityti(rtf, d);
     if (tekstas) {
-      EXPECT_EQ(Pastraipos(d), tekstas);
+      EXPECT_EQ(testai::Pastraipos(d), tekstas);
     }
   }
 }
