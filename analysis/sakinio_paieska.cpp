@@ -37,18 +37,19 @@ void PerimtiPozymius(const TZodis& is, TZodis& i) {
 
 // The month "May", not the modal: written with a capital inside a sentence, or after "in",
 // "of", a number or "every" ("in may").
-bool MenuoMay(const TSakinys& s, int i) {
+bool MenuoMay(const PaieskosEiga& eiga, int i) {
+  const TSakinys& s = eiga.Sakinys();
   if (!s.ZodisYra(i, "may")) return false;
-  if (s.Zodziai[i].Tikrinis == 1 && !SakinioPradzia(s, i)) return true;
+  if (s.Zodziai[i].Tikrinis == 1 && !eiga.SakinioPradzia(i)) return true;
   return s.DalisYra(i - 1, dPrielinksnis) || s.DalisYra(i - 1, dSkaitvardis) ||
          s.DalisYra(i - 1, dDeterminantas);
 }
 
 // Punctuation and built-in words need no dictionary; returns whether the word is settled.
-bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i) {
+bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
   if (zodis.KalbosDalis == dSkyriklis) return true;
-  if (MenuoMay(s, i)) return false;
+  if (MenuoMay(eiga, i)) return false;
   TZodis vidinis;
   vidinis.Angl = zodis.Angl;
   vidinis.KalbosDalis = zodis.KalbosDalis;
@@ -57,7 +58,7 @@ bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i) {
   PerimtiPozymius(vidinis, zodis);
   // English writes "I" with a capital wherever it stands; "aš" takes one only where a sentence
   // starts, and rendering capitalises the line's first word anyway.
-  if (zodis.Angl == "i" && !SakinioPradzia(s, i)) zodis.Tikrinis = 0;
+  if (zodis.Angl == "i" && !eiga.SakinioPradzia(i)) zodis.Tikrinis = 0;
   return true;
 }
 
@@ -67,7 +68,7 @@ void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 // of speech, and each list becomes `aplinka.Variantai` when its word's turn comes.
 class SakinioKandidatai {
  public:
-  SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
+  SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s), eiga_(s) {
     sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
     ieskota_.assign(static_cast<std::size_t>(s.Kiekis()), false);
   }
@@ -76,7 +77,7 @@ class SakinioKandidatai {
   // without the dictionary.
   bool Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
-    if (SurastiBeZodyno(aplinka_, s_, i)) return false;
+    if (SurastiBeZodyno(aplinka_, eiga_, s_, i)) return false;
     aplinka_.Variantai.Zodziai = std::move(Sarasas(i));
     return true;
   }
@@ -99,7 +100,7 @@ class SakinioKandidatai {
     const TZodis& kitas = s_.Zodziai[k];
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
     TZodis vidinis;
-    if (!MenuoMay(s_, k) && AtpazintiVidini(aplinka_.Zodynai, kitas.Angl, vidinis))
+    if (!MenuoMay(eiga_, k) && AtpazintiVidini(aplinka_.Zodynai, kitas.Angl, vidinis))
       return DaliesBitas(vidinis.KalbosDalis);
     const TZodziuList& kandidatai = Sarasas(k);
     std::uint32_t dalys = 0;
@@ -107,6 +108,8 @@ class SakinioKandidatai {
     if (dalys == 0 && kitas.Tikrinis == 1) dalys = DaliesBitas(dDaiktavardis);  // a name
     return dalys;
   }
+
+  PaieskosEiga& Eiga() { return eiga_; }
 
  private:
   // A British spelling the dictionary lacks is looked up in its American spelling; the
@@ -128,28 +131,29 @@ class SakinioKandidatai {
 
   Aplinka& aplinka_;
   TSakinys& s_;
+  PaieskosEiga eiga_;
   std::vector<TZodziuList> sarasai_;
   std::vector<bool> ieskota_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
 // right after such a name ("Mr Green", "John Green"), read by context.
-bool Vardas(const Aplinka& aplinka, const TSakinys& s, int i) {
+bool Vardas(const Aplinka& aplinka, const PaieskosEiga& eiga, int i) {
+  const TSakinys& s = eiga.Sakinys();
   const TZodis& zodis = s.Zodziai[i];
   if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
   if (aplinka.Variantai.Kiekis() == 0) return true;
-  if (!aplinka.KontekstoTaisykle || SakinioPradzia(s, i)) return false;
+  if (!aplinka.KontekstoTaisykle || eiga.SakinioPradzia(i)) return false;
   const bool poVardo = s.DalisYra(i - 1, dDaiktavardis) && s.Zodziai[i - 1].Irasas &&
                        s.Zodziai[i - 1].Irasas->Duomenys.Pozymis() == 1 &&
-                       s.Zodziai[i - 1].Tikrinis == 1 && !SakinioPradzia(s, i - 1);
+                       s.Zodziai[i - 1].Tikrinis == 1 && !eiga.SakinioPradzia(i - 1);
   return PoTitulo(s, i) || poVardo;
 }
 
 // The candidate of the list that automatic lookup takes for word i; the list is not empty.
-const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
-                                    const TSakinys& s, int i) {
-  const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
-                              aplinka.KontekstoTaisykle};
+const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai, int i) {
+  const ParinkimoKontekstas k{kandidatai.Eiga(), i, kandidatai.KitoDalys(i),
+                              kandidatai.KitasLaikas(i), aplinka.KontekstoTaisykle};
   return ParinktiKandidata(aplinka.Variantai.Zodziai, k);
 }
 
@@ -159,23 +163,23 @@ bool Skaitmenys(std::string_view angl) {
 
 void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
-  if (Vardas(aplinka, s, i)) {
+  if (Vardas(aplinka, kandidatai.Eiga(), i)) {
     PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
   } else if (aplinka.Variantai.Kiekis() == 0) {
     RodytiAngliska(zodis);
     // "300 pages": a number the dictionary has no entry for is a numeral all the same.
     if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
   } else {
-    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, s, i), zodis);
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, i), zodis);
   }
 }
 
 // The candidate automatic lookup would take, 1-based, for the question to offer; 0 when it takes
 // none of the list (an unknown word, or a name read from the context).
-int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TSakinys& s, int i) {
+int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, int i) {
   const TZodziuList& variantai = aplinka.Variantai.Zodziai;
-  if (variantai.Kiekis() == 0 || Vardas(aplinka, s, i)) return NeraPasirinkimo;
-  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, s, i);
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, kandidatai.Eiga(), i)) return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, i);
   for (int c = 0; c < variantai.Kiekis(); ++c)
     if (&variantai[c] == &parinktas) return c + 1;
   return NeraPasirinkimo;
@@ -191,7 +195,7 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
       aplinka.Klausejas == nullptr
           ? NeraPasirinkimo
           : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(s), std::string(zodis.Angl),
-                                       AutomatinisNumeris(aplinka, kandidatai, s, i), aplinka);
+                                       AutomatinisNumeris(aplinka, kandidatai, i), aplinka);
   if (pasirinktas == AtsauktiVertima) throw VertimasAtsauktas();
   if (pasirinktas >= 1 && pasirinktas <= variantai.Kiekis())
     PerimtiKandidata(variantai[pasirinktas - 1], zodis);

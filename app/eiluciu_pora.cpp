@@ -24,9 +24,9 @@ std::pair<qreal, qreal> EilutesVieta(const QTextEdit& redaktorius, const Eilutes
   return {virsus + pirma.y(), paskutine.y() + paskutine.height() - pirma.y()};
 }
 QColor Sumaisyti(const QColor& fonas, const QColor& zymejimas) {
-  const auto maisyti = [](float fonas, float zymejimas) {
+  const auto maisyti = [](float is, float i) {
     constexpr float dalis = 0.2F;
-    return fonas + (zymejimas - fonas) * dalis;
+    return is + (i - is) * dalis;
   };
   return QColor::fromRgbF(maisyti(fonas.redF(), zymejimas.redF()),
                           maisyti(fonas.greenF(), zymejimas.greenF()),
@@ -76,9 +76,9 @@ void EiluciuPora::Pazymeti() {
   eilute_ = zymeklis.position() == zymeklis.selectionEnd() ? PazymetosEilutes(zymeklis).second
                                                           : PazymetosEilutes(zymeklis).first;
   for (QTextEdit* redaktorius : {&anglu_, &lietuviu_}) {
-    const QList<EilutesRibos> ribos = EiluciuRibos(*redaktorius->document());
+    const std::optional<EilutesRibos> ribos = RastiEilute(*redaktorius->document(), eilute_);
     QList<QTextEdit::ExtraSelection> zymes;
-    if (eilute_ < ribos.size()) {
+    if (ribos) {
       // Full width on every screen line of the line: the range runs over the break after it,
       // and the caret-like mark covers the last screen line. An opaque colour lets them overlap.
       const QPalette& spalvos = redaktorius->palette();
@@ -86,11 +86,12 @@ void EiluciuPora::Pazymeti() {
       zyme.format.setBackground(Sumaisyti(spalvos.color(QPalette::Base), spalvos.color(QPalette::Highlight)));
       zyme.format.setProperty(QTextFormat::FullWidthSelection, true);
       zyme.cursor = QTextCursor(redaktorius->document());
-      zyme.cursor.setPosition(ribos[eilute_].Pabaiga);
+      zyme.cursor.setPosition(ribos->Pabaiga);
       zymes.append(zyme);
-      zyme.cursor.setPosition(ribos[eilute_].Pradzia);
-      zyme.cursor.setPosition(std::min(ribos[eilute_].Pabaiga + 1, redaktorius->document()->characterCount() - 1),
-                              QTextCursor::KeepAnchor);
+      zyme.cursor.setPosition(ribos->Pradzia);
+      zyme.cursor.setPosition(
+          std::min(ribos->Pabaiga + 1, redaktorius->document()->characterCount() - 1),
+          QTextCursor::KeepAnchor);
       zymes.append(zyme);
     }
     redaktorius->setExtraSelections(zymes);
@@ -104,13 +105,13 @@ void EiluciuPora::Slinkti() {
   QTextEdit& i = Kitas(is);
   const int eilute =
       EilutesNumeris(*is.document(), is.cursorForPosition(QPoint(0, 0)).position());
-  const QList<EilutesRibos> kitos = EiluciuRibos(*i.document());
+  const std::optional<EilutesRibos> kita = RastiEilute(*i.document(), eilute);
   slenkama_ = true;
-  if (eilute >= kitos.size()) {
+  if (!kita) {
     i.verticalScrollBar()->setValue(i.verticalScrollBar()->maximum());
   } else {
-    const auto [isVirsus, isAukstis] = EilutesVieta(is, EiluciuRibos(*is.document())[eilute]);
-    const auto [virsus, aukstis] = EilutesVieta(i, kitos[eilute]);
+    const auto [isVirsus, isAukstis] = EilutesVieta(is, *RastiEilute(*is.document(), eilute));
+    const auto [virsus, aukstis] = EilutesVieta(i, *kita);
     const qreal dalis = isAukstis > 0 ? (is.verticalScrollBar()->value() - isVirsus) / isAukstis : 0;
     i.verticalScrollBar()->setValue(qRound(virsus + qBound(0.0, dalis, 1.0) * aukstis));
   }

@@ -18,6 +18,24 @@ void TForm1::KeistiFormata(const QTextCharFormat& formatas) {
   Aktyvus()->mergeCurrentCharFormat(formatas);
 }
 
+void TForm1::Pusjuodis(bool ijungtas) {
+  QTextCharFormat formatas;
+  formatas.setFontWeight(ijungtas ? QFont::Bold : QFont::Normal);
+  KeistiFormata(formatas);
+}
+
+void TForm1::Kursyvas(bool ijungtas) {
+  QTextCharFormat formatas;
+  formatas.setFontItalic(ijungtas);
+  KeistiFormata(formatas);
+}
+
+void TForm1::Pabrauktas(bool ijungtas) {
+  QTextCharFormat formatas;
+  formatas.setFontUnderline(ijungtas);
+  KeistiFormata(formatas);
+}
+
 void TForm1::Zenklinimas(bool ijungtas) {
   if (atnaujinama_) return;
   QTextCursor zymeklis = Aktyvus()->textCursor();
@@ -44,6 +62,19 @@ void TForm1::Zenklinimas(bool ijungtas) {
   zymeklis.endEditBlock();
 }
 
+// Of the three grouped buttons, the one pressed aligns; the one released does nothing.
+void TForm1::LygiuotiKairen(bool ijungtas) {
+  if (ijungtas) Lygiuoti(Qt::AlignLeft);
+}
+
+void TForm1::LygiuotiCentre(bool ijungtas) {
+  if (ijungtas) Lygiuoti(Qt::AlignHCenter);
+}
+
+void TForm1::LygiuotiDesinen(bool ijungtas) {
+  if (ijungtas) Lygiuoti(Qt::AlignRight);
+}
+
 void TForm1::Lygiuoti(Qt::Alignment lygiavimas) {
   if (atnaujinama_) return;
   Aktyvus()->setAlignment(lygiavimas | Qt::AlignAbsolute);
@@ -60,23 +91,23 @@ void TForm1::SuderintiIrankine() {
   const QTextEdit* redaktorius = Aktyvus();
   const QTextCharFormat formatas = redaktorius->currentCharFormat();
   const QFont sriftas = formatas.font().resolve(redaktorius->document()->defaultFont());
-  pusjuodis_->setChecked(sriftas.bold());
-  kursyvas_->setChecked(sriftas.italic());
-  pabrauktas_->setChecked(sriftas.underline());
-  zenklinimas_->setChecked(redaktorius->textCursor().currentList() != nullptr);
+  veiksmai_.Pusjuodis->setChecked(sriftas.bold());
+  veiksmai_.Kursyvas->setChecked(sriftas.italic());
+  veiksmai_.Pabrauktas->setChecked(sriftas.underline());
+  veiksmai_.Zenklinimas->setChecked(redaktorius->textCursor().currentList() != nullptr);
   sriftoDydis_->setValue(qRound(sriftas.pointSizeF()));
   const QStringList seimos = formatas.fontFamilies().toStringList();
   sriftoVardas_->setCurrentIndex(sriftoVardas_->findText(seimos.isEmpty() ? sriftas.family() : seimos.first()));
   const Qt::Alignment lygiavimas = redaktorius->alignment() & Qt::AlignHorizontal_Mask;
   if (lygiavimas & Qt::AlignHCenter)
-    centras_->setChecked(true);
+    veiksmai_.LygiuotiCentre->setChecked(true);
   else if (lygiavimas & (Qt::AlignRight | Qt::AlignTrailing))
-    desine_->setChecked(true);
+    veiksmai_.LygiuotiDesinen->setChecked(true);
   else
-    kaire_->setChecked(true);
-  spalva_->setIcon(SpalvosIkona(formatas.foreground().style() == Qt::NoBrush
-                                    ? redaktorius->palette().color(QPalette::Text)
-                                    : formatas.foreground().color()));
+    veiksmai_.LygiuotiKairen->setChecked(true);
+  veiksmai_.Spalva->setIcon(SpalvosIkona(formatas.foreground().style() == Qt::NoBrush
+                                             ? redaktorius->palette().color(QPalette::Text)
+                                             : formatas.foreground().color()));
   atnaujinama_ = false;
 }
 

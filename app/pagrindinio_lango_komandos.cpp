@@ -9,13 +9,16 @@
 #include <QTextEdit>
 
 #include "app/apie_langas.h"
+#include "app/eiluciu_pora.h"
 #include "app/gramatikos_langas.h"
 #include "app/koduote.h"
 #include "app/nustatymu_langas.h"
 #include "app/pagrindinis_langas.h"
 #include "app/paieskos_dialogas.h"
+#include "app/progreso_langas.h"
 #include "app/redaktoriaus_eilutes.h"
 #include "app/taisykliu_redaktorius.h"
+#include "app/vertimo_eiga.h"
 #include "app/zodyno_narsykle.h"
 #include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
@@ -57,6 +60,18 @@ void TForm1::SpausdintiSuDialogu() {
   if (dialogas.exec() == QDialog::Accepted) Spausdinti(spausdintuvas);
 }
 
+void TForm1::Iskirpti() { Aktyvus()->cut(); }
+
+void TForm1::Kopijuoti() { Aktyvus()->copy(); }
+
+void TForm1::Iterpti() { Aktyvus()->paste(); }
+
+void TForm1::PazymetiViska() { Aktyvus()->selectAll(); }
+
+void TForm1::Atgal() {
+  if (Aktyvus()->document()->isUndoAvailable()) Aktyvus()->undo();
+}
+
 PaieskosRezultatas TForm1::IeskotiToliau(const QString& tekstas) {
   QTextEdit* redaktorius = Aktyvus();
   bool nuoPradzios = false;
@@ -88,16 +103,25 @@ void TForm1::Paieska() {
 void TForm1::Versti(std::uint8_t automatinis) {
   RichEdit2_->clear();
   aplinka_.AutomatinisVertimas = automatinis;
-  const DokumentoEilutes anglu(*RichEdit1_->document());
-  DokumentoPapildymas lietuviu(*RichEdit2_->document());
-  try {
-    VerstiEilutes(aplinka_, anglu, lietuviu);
-  } catch (const VertimasAtsauktas&) {
-    RasytiBusena(QStringLiteral("Vertimas atšauktas"));
-    return;
-  }
-  if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
-    RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
+  eiga_ = new VertimoEiga(aplinka_, *RichEdit1_->document(), *RichEdit2_->document(), this);
+  const QString uzduotis = automatinis ? QStringLiteral("Automatinis vertimas")
+                                       : QStringLiteral("Vertimas su koregavimu");
+  connect(eiga_, &VertimoEiga::Pazanga, this, [this, uzduotis](int atlikta, int visos) {
+    const QString busena =
+        QStringLiteral("Verčiamas tekstas: eilutė %1 iš %2").arg(atlikta).arg(visos);
+    progresas_->Rodyti(uzduotis, busena, static_cast<int>(qint64{atlikta} * 100 / visos));
+  });
+  connect(progresas_, &QDialog::rejected, eiga_, &VertimoEiga::Stabdyti);
+  connect(eiga_, &VertimoEiga::Baigta, this, [this, automatinis](VertimoEiga::Pabaiga kaip) {
+    progresas_->hide();
+    eiga_->deleteLater();
+    eiga_ = nullptr;
+    if (kaip != VertimoEiga::Pabaiga::Baigta)
+      RasytiBusena(QStringLiteral("Vertimas atšauktas"));
+    else if (automatinis == 0 && aplinka_.AutomatinisVertimas == 1)
+      RasytiBusena(QStringLiteral("Vertimo koregavimas buvo išjungtas"));
+  });
+  eiga_->Pradeti();
 }
 
 void TForm1::VerstiAutomatiskai() { Versti(1); }
@@ -153,6 +177,11 @@ void TForm1::Gramatika() {
 
 void TForm1::ZodynoPapildymas() {
   PapildytiVartotojoZodyna(aplinka_.Zodynai, *dialogai_, PazymetasAngluTekstas(), this);
+}
+
+void TForm1::SinchroniskaiSlinkti(bool ijungta) {
+  pora_->SinchroniskaiSlinkti(ijungta);
+  atmintis_.NustatytiSinchroniniSlinkima(ijungta);
 }
 
 void TForm1::Nustatymai() {

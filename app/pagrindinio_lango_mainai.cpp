@@ -27,7 +27,7 @@ void TForm1::VerstiTinklapi() { GautiTinklapi(1); }
 void TForm1::VerstiTinklapiSuKoregavimu() { GautiTinklapi(0); }
 
 void TForm1::GautiTinklapi(std::uint8_t automatinis) {
-  const QString adresas = findChild<QComboBox*>(QStringLiteral("WebAdr"))->currentText().trimmed();
+  const QString adresas = adresas_->currentText().trimmed();
   if (adresas.isEmpty() || adresas == QStringLiteral("http://")) {
     dialogai_->Pranesti(QString::fromUtf8(ProgramosPavadinimas),
                         QStringLiteral("Blogas adresas. Įveskite Internet prieigos adresą"));

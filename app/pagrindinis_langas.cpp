@@ -17,6 +17,7 @@
 #include "app/apie_langas.h"
 #include "app/eiluciu_pora.h"
 #include "app/programa.h"
+#include "app/progreso_langas.h"
 #include "app/qt_dialogai.h"
 #include "app/zodynu_failai.h"
 #include "lexicon/zodyno_failai.h"
@@ -68,14 +69,11 @@ TForm1::TForm1(Dialogai* dialogai, QString komandinesEilutesFailas, QWidget* tev
 
   SukurtiRedaktorius();
   SukurtiVeiksmus();
-  klausejas_.KoregavimasIsjungtas = [this] {
-    RasytiBusena(QStringLiteral("Vertimo koregavimas išjungtas: kiti sakiniai verčiami automatiškai"));
-  };
-  SukurtiMeniu();
   SukurtiIrankines();
   busena_ = new QLabel(QStringLiteral("Information here"));
   busena_->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->addWidget(busena_, 1);
+  progresas_ = new TForm9(this);
 
   RodytiAntraste();
   PasikeitePazymejimas();

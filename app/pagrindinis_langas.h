@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "analysis/aplinka.h"
 #include "app/dokumentas.h"
@@ -28,6 +29,8 @@ namespace kervosta {
 
 class EiluciuPora;
 class PuslapioGavejas;
+class TForm9;
+class VertimoEiga;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -48,6 +51,8 @@ class TForm1 : public QMainWindow {
   bool AnglaiAktyvus() const { return anglaiAktyvus_; }
   QString BusenosTekstas() const;
   EiluciuPora& Pora() { return *pora_; }
+  // A translation started by F4 or F5 is still filling the Lithuanian editor.
+  bool Verciama() const { return eiga_ != nullptr; }
 
   // Prints the active editor, with its file name as the job's title.
   void Spausdinti(QPrinter& spausdintuvas);
@@ -66,6 +71,8 @@ class TForm1 : public QMainWindow {
   void SaugotiKaip();
   void SpausdintiSuDialogu();
   void Pabaiga();
+  // A text longer than one part is translated from the event loop, with the progress window
+  // open over this one; closing it stops the run and keeps the lines done.
   void VerstiAutomatiskai();
   void VerstiSuKoregavimu();
   // Translates automatically the English lines of the active editor's selection (or the caret's
@@ -93,14 +100,34 @@ class TForm1 : public QMainWindow {
   void dropEvent(QDropEvent* ivykis) override;
 
  private:
+  // The window's actions, each made from its row of the actions table.
+  struct Veiksmai {
+    QAction *Naujas, *Atverti, *Saugoti, *SaugotiKaip, *Spausdinti, *ImportuotiWord,
+        *EksportuotiWord, *Pabaiga;
+    QAction *Atgal, *PazymetiViska, *Iskirpti, *Kopijuoti, *Iterpti, *Spalva, *Paieska, *Sriftas;
+    QAction *ZodziuSarasas, *ZodynoPapildymas, *Linksniavimas, *UzkrautiZodyna;
+    QAction *VerstiAutomatiskai, *VerstiSuKoregavimu, *VerstiPazymeta, *GramatineAnalize,
+        *VerstiTinklapi, *VerstiTinklapiSuKoregavimu;
+    QAction *ProgramosNustatymai, *TaisykliuRedagavimas, *SinchroninisSlinkimas, *Dokumentacija,
+        *Apie;
+    QAction *Pusjuodis, *Kursyvas, *Pabrauktas, *Zenklinimas, *LygiuotiKairen, *LygiuotiCentre,
+        *LygiuotiDesinen;
+  };
+  struct VeiksmoEilute;
+  static std::span<const VeiksmoEilute> VeiksmuLentele();
+
   // Building the window.
   void SukurtiRedaktorius();
+  // The actions and the menus, from the actions table.
   void SukurtiVeiksmus();
-  void SukurtiMeniu();
   void SukurtiIrankines();
-  QAction* Veiksmas(const char* vardas, const QString& tekstas, const QKeySequence& klavisai = {},
-                    const QString& uzuomina = {});
-  void PriskirtiKomanda(const char* vardas, void (TForm1::*komanda)());
+
+  // Editing commands of the active editor.
+  void Iskirpti();
+  void Kopijuoti();
+  void Iterpti();
+  void PazymetiViska();
+  void Atgal();
 
   QTextEdit* Aktyvus() const { return anglaiAktyvus_ ? RichEdit1_ : RichEdit2_; }
   Dokumentas& AktyvusDokumentas() { return anglaiAktyvus_ ? *anglu_ : *lietuviu_; }
@@ -123,8 +150,15 @@ class TForm1 : public QMainWindow {
   void PasikeitePazymejimas();
   void SuderintiIrankine();
   void RasytiZymekli();
+  void Pusjuodis(bool ijungtas);
+  void Kursyvas(bool ijungtas);
+  void Pabrauktas(bool ijungtas);
   void Zenklinimas(bool ijungtas);
+  void LygiuotiKairen(bool ijungtas);
+  void LygiuotiCentre(bool ijungtas);
+  void LygiuotiDesinen(bool ijungtas);
   void Lygiuoti(Qt::Alignment lygiavimas);
+  void SinchroniskaiSlinkti(bool ijungta);
 
   void Versti(std::uint8_t automatinis);
   void GautiTinklapi(std::uint8_t automatinis);
@@ -148,21 +182,17 @@ class TForm1 : public QMainWindow {
   bool atnaujinama_ = false;  // the toolbar is being brought in line with the caret
   bool parodytas_ = false;
 
+  Veiksmai veiksmai_{};
   QLabel* busena_ = nullptr;
   QComboBox* sriftoVardas_ = nullptr;
   QSpinBox* sriftoDydis_ = nullptr;
-  QAction* pusjuodis_ = nullptr;
-  QAction* kursyvas_ = nullptr;
-  QAction* pabrauktas_ = nullptr;
-  QAction* zenklinimas_ = nullptr;
-  QAction* kaire_ = nullptr;
-  QAction* centras_ = nullptr;
-  QAction* desine_ = nullptr;
-  QAction* spalva_ = nullptr;
+  QComboBox* adresas_ = nullptr;
   PaieskosDialogas* paieska_ = nullptr;
   QMenu* paskutiniai_ = nullptr;
   EiluciuPora* pora_ = nullptr;
   PuslapioGavejas* gavejas_ = nullptr;
+  TForm9* progresas_ = nullptr;
+  VertimoEiga* eiga_ = nullptr;
 };
 
 }  // namespace kervosta

@@ -1,6 +1,5 @@
 #include "app/redaktoriaus_eilutes.h"
 
-#include <QTextBlock>
 #include <QTextDocument>
 
 #include "app/koduote.h"
@@ -22,31 +21,74 @@ DokumentoPapildymas::DokumentoPapildymas(QTextDocument& dokumentas)
 }
 
 void DokumentoPapildymas::PridetiEilute(const std::string& eilute) {
-  // An empty document already has the paragraph its first line goes into.
-  if (!pirma_) zymeklis_.insertBlock();
+  // An empty document already has the paragraph its first line goes into. The break is the
+  // paragraph separator, not a line feed: a line feed would merge with a carriage return that
+  // ends the line before into a single break.
+  if (!pirma_) laukia_ += QChar::ParagraphSeparator;
   pirma_ = false;
-  zymeklis_.insertText(IsCp1257(eilute));
+  laukia_ += IsCp1257(eilute);
 }
+
+void DokumentoPapildymas::Irasyti() {
+  if (laukia_.isEmpty()) return;
+  if (irasyta_)
+    zymeklis_.joinPreviousEditBlock();
+  else
+    zymeklis_.beginEditBlock();
+  zymeklis_.insertText(laukia_);
+  zymeklis_.endEditBlock();
+  laukia_.clear();
+  irasyta_ = true;
+}
+
+namespace {
+// What ends a line in the document's raw text: a paragraph's end, a line break inside a
+// paragraph, and the marks that open and close a frame (a table's cells are paragraphs).
+bool BaigiaEilute(QChar c) {
+  return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\xfdd0' ||
+         c == u'\xfdd1';
+}
+
+// Hands the lines to `imti` in order, with their numbers, until it returns true. The raw text
+// is one copy whose positions are the document's; a walk over the paragraphs would copy each.
+template <typename Imti>
+void EitiEilutemis(const QTextDocument& dokumentas, Imti imti) {
+  const QString tekstas = dokumentas.toRawText();
+  int numeris = 0;
+  int pradzia = 0;
+  for (int i = 0; i <= tekstas.size(); ++i) {
+    if (i < tekstas.size() && !BaigiaEilute(tekstas[i])) continue;
+    if (imti(EilutesRibos{pradzia, i}, numeris++)) return;
+    pradzia = i + 1;
+  }
+}
+}  // namespace
 
 QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas) {
   QList<EilutesRibos> ribos;
-  for (QTextBlock blokas = dokumentas.begin(); blokas.isValid(); blokas = blokas.next()) {
-    const QString tekstas = blokas.text();
-    int pradzia = 0;
-    for (int i = 0; i <= tekstas.size(); ++i) {
-      if (i < tekstas.size() && tekstas[i] != QChar::LineSeparator) continue;
-      ribos.append({blokas.position() + pradzia, blokas.position() + i});
-      pradzia = i + 1;
-    }
-  }
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& eilute, int) {
+    ribos.append(eilute);
+    return false;
+  });
   return ribos;
 }
 
+std::optional<EilutesRibos> RastiEilute(const QTextDocument& dokumentas, int eilute) {
+  std::optional<EilutesRibos> rasta;
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& ribos, int numeris) {
+    if (numeris == eilute) rasta = ribos;
+    return numeris >= eilute;
+  });
+  return rasta;
+}
+
 int EilutesNumeris(const QTextDocument& dokumentas, int pozicija) {
-  const QList<EilutesRibos> ribos = EiluciuRibos(dokumentas);
-  for (int i = 0; i < ribos.size(); ++i)
-    if (pozicija <= ribos[i].Pabaiga) return i;
-  return static_cast<int>(ribos.size()) - 1;
+  int rasta = -1;
+  EitiEilutemis(dokumentas, [&](const EilutesRibos& ribos, int numeris) {
+    rasta = numeris;
+    return pozicija <= ribos.Pabaiga;
+  });
+  return rasta;
 }
 
 std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis) {
@@ -55,7 +97,7 @@ std::pair<int, int> PazymetosEilutes(const QTextCursor& zymeklis) {
   const int pabaiga = zymeklis.selectionEnd();
   const int pirma = EilutesNumeris(dokumentas, pradzia);
   const int paskutine = EilutesNumeris(dokumentas, pabaiga);
-  if (paskutine > pirma && EiluciuRibos(dokumentas)[paskutine].Pradzia == pabaiga)
+  if (paskutine > pirma && RastiEilute(dokumentas, paskutine)->Pradzia == pabaiga)
     return {pirma, paskutine - 1};
   return {pirma, paskutine};
 }

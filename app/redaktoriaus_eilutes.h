@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTextCursor>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,15 +28,20 @@ class DokumentoEilutes : public EiluciuSaltinis {
   QStringList eilutes_;
 };
 
-// Appends each line as a new last paragraph of the document.
+// Appends each line as a new last paragraph of the document. The lines are kept until Irasyti
+// writes them in one insertion: one change per line would have the editor lay out and repaint
+// a long text thousands of times. Everything written through one object is one step to undo.
 class DokumentoPapildymas : public EiluciuPriimtuvas {
  public:
   explicit DokumentoPapildymas(QTextDocument& dokumentas);
   void PridetiEilute(const std::string& eilute) override;
+  void Irasyti();
 
  private:
   QTextCursor zymeklis_;
+  QString laukia_;  // the lines not written yet, with the breaks before them
   bool pirma_;
+  bool irasyta_ = false;
 };
 
 // A line as translation counts them: the positions of its first character and of the end of its
@@ -47,6 +53,11 @@ struct EilutesRibos {
 
 // Every line of the document; an empty document has one, empty.
 QList<EilutesRibos> EiluciuRibos(const QTextDocument& dokumentas);
+
+// Line `eilute` alone, none past the last line. This and EilutesNumeris stop at the line they
+// look for, and copy the text once rather than paragraph by paragraph: the highlighting of the
+// caret's line asks after every change, and a long document grows while it is translated.
+std::optional<EilutesRibos> RastiEilute(const QTextDocument& dokumentas, int eilute);
 
 // The number of the line that holds position `pozicija`.
 int EilutesNumeris(const QTextDocument& dokumentas, int pozicija);

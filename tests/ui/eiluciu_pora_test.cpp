@@ -66,6 +66,45 @@ class EiluciuPoraTest : public QObject {
     QCOMPARE(Pazymeta(lietuviu), u"vienas"_s);
   }
 
+  // Lines as the editors' paragraphs and the line breaks inside them make them, whatever the
+  // document holds: empty lines at either end, breaks in a row, a table.
+  void eilutesKaipPastraipos() {
+    const auto pastraipomis = [](const QTextDocument& dokumentas) {
+      QList<std::pair<int, int>> eilutes;
+      for (QTextBlock blokas = dokumentas.begin(); blokas.isValid(); blokas = blokas.next()) {
+        int pradzia = blokas.position();
+        const QString tekstas = blokas.text();
+        for (qsizetype i = tekstas.indexOf(QChar::LineSeparator); i >= 0;
+             i = tekstas.indexOf(QChar::LineSeparator, i + 1)) {
+          eilutes.append({pradzia, blokas.position() + int(i)});
+          pradzia = blokas.position() + int(i) + 1;
+        }
+        eilutes.append({pradzia, blokas.position() + int(tekstas.size())});
+      }
+      return eilutes;
+    };
+    const QString dokumentai[] = {
+        u""_s, u"<p></p><p></p>"_s, u"a<br><br>b<p>c</p>"_s, u"<br>x<p></p><p>yy<br></p>"_s,
+        u"before<table><tr><td>a</td><td>b<br>c</td></tr></table>after"_s};
+    for (const QString& html : dokumentai) {
+      QTextDocument dokumentas;
+      dokumentas.setHtml(html);
+      const QList<std::pair<int, int>> tiketina = pastraipomis(dokumentas);
+      QList<std::pair<int, int>> visos;
+      for (const EilutesRibos& r : EiluciuRibos(dokumentas)) visos.append({r.Pradzia, r.Pabaiga});
+      QCOMPARE(visos, tiketina);
+      for (int eilute = 0; eilute <= visos.size(); ++eilute) {
+        const std::optional<EilutesRibos> ribos = RastiEilute(dokumentas, eilute);
+        QCOMPARE(ribos.has_value(), eilute < visos.size());
+        if (ribos) QCOMPARE(std::pair(ribos->Pradzia, ribos->Pabaiga), visos[eilute]);
+      }
+      for (int pozicija = 0; pozicija < dokumentas.characterCount(); ++pozicija) {
+        const auto [pradzia, pabaiga] = visos[EilutesNumeris(dokumentas, pozicija)];
+        QVERIFY(pradzia <= pozicija && pozicija <= pabaiga);
+      }
+    }
+  }
+
   // Scrolling either editor brings the same line to the top of the other, whatever the lines'
   // heights; the setting switches it off, and the next run remembers.
   void slenkamaKartu() {

@@ -1,11 +1,15 @@
-// The main window as it starts: menu commands with their captions and shortcuts, and a start
-// without a main dictionary.
+// The main window as it starts: menu commands with their captions and shortcuts, the toolbars
+// with their hints, the editing commands, and a start without a main dictionary.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QToolBar>
 
 #include "tests/ui/ui_pagalba.h"
 
 using namespace kervosta;
 using namespace kervosta::testai;
+using namespace Qt::StringLiterals;
 
 namespace {
 struct MeniuPunktas {
@@ -48,6 +52,28 @@ const MeniuPunktas kMeniuPunktai[] = {
     {"&Pagalba", "Apie", "Apie...", ""},
 };
 
+// Each toolbar from left to right: a command or box as "name=hint", "|" a separator.
+const struct {
+  const char* juosta;
+  QStringList turinys;
+} kIrankines[] = {
+    {"ToolBar1",
+     {u"Naujas=Naujas failas"_s, u"Atverti=Atverti failą"_s, u"Saugoti=Išsaugoti failą"_s,
+      u"Spausdinti=Spausdinti dokumentą"_s, u"|"_s, u"Iskirpti=Iškirpti teikstą"_s,
+      u"Kopijuoti=Įsiminti tekstą"_s, u"Iterpti=Įterpti tekstą"_s, u"Atgal=Atstatyti"_s, u"|"_s,
+      u"VerstiAutomatiskai=Autmatinis vertimas"_s, u"VerstiSuKoregavimu=Vetimas su koregavimu"_s}},
+    {"ToolBar3",
+     {u"TinklapioMygtukas="_s, u"WebAdr=Įveskita tinklalapio adresą"_s,
+      u"VerstiTinklapi=Versti tinklalapį"_s,
+      u"VerstiTinklapiSuKoregavimu=Versti tinklalapį su koregavimu"_s, u"|"_s,
+      u"EksportuotiWord=Exportas į Word"_s, u"ImportuotiWord=Importas iš Word"_s}},
+    {"ToolBar2",
+     {u"FontName=Šriftas"_s, u"FontSize=Dydis"_s, u"Pusjuodis=Pusjuodis"_s, u"Kursyvas=Kursyvas"_s,
+      u"Pabrauktas=Pabrauktas"_s, u"Zenklinimas=Sąrašas"_s, u"|"_s,
+      u"LygiuotiKairen=Lygiuoti kairėje"_s, u"LygiuotiCentre=Centruoti"_s,
+      u"LygiuotiDesinen=Lygiuoti dešinėje"_s, u"|"_s, u"Spalva=Spalva"_s, u"Paieska=Paieška"_s}},
+};
+
 }  // namespace
 
 class PagrindinisLangasTest : public QObject {
@@ -73,6 +99,66 @@ class PagrindinisLangasTest : public QObject {
                       veiksmas->isEnabled()),
                eilute(meniu, QString::fromUtf8(p.antraste), p.klavisai, p.ijungtas));
     }
+  }
+
+  // Every button shows an icon; the boxes are the toolbar's own widgets.
+  void irankines() {
+    LaikinasKatalogas katalogas;
+    ScenarijausDialogai dialogai;
+    TForm1 langas(&dialogai);
+    for (const auto& i : kIrankines) {
+      const auto* juosta = langas.findChild<QToolBar*>(QString::fromLatin1(i.juosta));
+      QVERIFY2(juosta, i.juosta);
+      QStringList turinys;
+      for (QAction* veiksmas : juosta->actions()) {
+        const QWidget* valdiklis = juosta->widgetForAction(veiksmas);
+        if (veiksmas->isSeparator())
+          turinys << u"|"_s;
+        else if (veiksmas->objectName().isEmpty() && valdiklis)
+          turinys << valdiklis->objectName() + u'=' + valdiklis->toolTip();
+        else
+          turinys << veiksmas->objectName() + u'=' + veiksmas->toolTip();
+        if (!veiksmas->isSeparator() && veiksmas->objectName().size())
+          QVERIFY2(!veiksmas->icon().isNull(), qPrintable(veiksmas->objectName()));
+      }
+      QCOMPARE(turinys, i.turinys);
+    }
+  }
+
+  // Two commands with one shortcut would leave Qt running neither.
+  void klavisaiNesikartoja() {
+    LaikinasKatalogas katalogas;
+    ScenarijausDialogai dialogai;
+    TForm1 langas(&dialogai);
+    QStringList klavisai;
+    for (const QAction* veiksmas : langas.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+      if (!veiksmas->shortcut().isEmpty()) klavisai << veiksmas->shortcut().toString();
+    QVERIFY(!klavisai.isEmpty());
+    const qsizetype kiek = klavisai.size();
+    klavisai.removeDuplicates();
+    QCOMPARE(klavisai.size(), kiek);
+  }
+
+  // Selecting, copying, cutting, pasting and undoing act on the editor that had the focus last.
+  void redagavimasAktyviajameRedaktoriuje() {
+    RodomasLangas l;
+    QTextEdit* lietuviu = l.Langas.LietuviuRedaktorius();
+    l.Anglai()->setPlainText(u"one two"_s);
+    lietuviu->setPlainText(u"vienas du"_s);
+    lietuviu->setFocus();
+    QTRY_VERIFY(!l.Langas.AnglaiAktyvus());
+    l.Komanda("PazymetiViska");
+    QCOMPARE(lietuviu->textCursor().selectedText(), u"vienas du"_s);
+    l.Komanda("Kopijuoti");
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"vienas du"_s);
+    l.Komanda("Iskirpti");
+    QVERIFY(lietuviu->document()->isEmpty());
+    l.Komanda("Iterpti");
+    l.Komanda("Iterpti");
+    QCOMPARE(lietuviu->toPlainText(), u"vienas duvienas du"_s);
+    l.Komanda("Atgal");
+    QCOMPARE(lietuviu->toPlainText(), u"vienas du"_s);
+    QCOMPARE(l.Anglu(), u"one two"_s);
   }
 
   // A missing main dictionary is reported once; the built-in words still translate.
