@@ -42,7 +42,7 @@ int Tesinys(const TSakinys& s, int j, std::uint8_t tipas) {
     case gtDaikt:
       // A noun ends its phrase: what follows it, but another noun, starts the next one ("the sea
       // last summer", "ten years old"). An owner in the genitive ("Tom's new car") goes on.
-      if (s.DalisYra(j - 1, dDaiktavardis) && s.Zodziai[j - 1].Linksnis != 1 &&
+      if (s.DalisYra(j - 1, dDaiktavardis) && s.Zodziai[j - 1].Linksnis != zlKilmininkas &&
           !s.DalisYra(j, dDaiktavardis))
         return 0;
       // "open every day", "twenty next month": these words start a time phrase of their own.

@@ -14,13 +14,6 @@ namespace {
 using namespace literals;
 using Zodziai = std::initializer_list<std::string_view>;
 
-constexpr std::uint8_t Kilmininkas = 1;
-constexpr std::uint8_t Naudininkas = 2;
-constexpr std::uint8_t Galininkas = 3;
-constexpr std::uint8_t Inagininkas = 4;
-constexpr std::int32_t KategorijaZmogus = 1;  // noun category of people
-constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
-constexpr std::int32_t KodasSkaitvardis = 13;
 constexpr std::int32_t KlausimasKo = 2;       // a record's required question "ko?"
 
 bool Yra(std::string_view zodis, Zodziai zodziai) {
@@ -96,7 +89,7 @@ void Aplinkybe(SGrupe& g, std::uint8_t linksnis) {
 // The value of a cardinal numeral from its digits ("7", or the record's "7" for "seven").
 int SkaitmenuReiksme(const TZodis& z) {
   const ZodynoIrasas* irasas = Irasas(z);
-  if (irasas && irasas->Kategorija() != 0) return 0;
+  if (irasas && irasas->Kategorija() != srKiekinis) return 0;
   const std::string_view skaitmenys = irasas ? irasas->Vaizdas(TekstoLaukas::Angl3) : z.Angl;
   if (skaitmenys.empty() || skaitmenys.size() > 4) return 0;
   int reiksme = 0;
@@ -116,7 +109,8 @@ ZodynoMazgas* Kelintinis(const ZodynuRinkinys& zodynai, int skaicius) {
   const std::string skaitmenys = std::to_string(skaicius) + priesaga;
   for (const ZodynoSarasas* sarasas : {&zodynai.PagrindinisZodynas, &zodynai.VartotojoZodynas})
     for (ZodynoMazgas* m = sarasas->Galva(); m != nullptr; m = m->Kitas)
-      if (m->Duomenys.DaliesKodas() == KodasSkaitvardis && m->Duomenys.Kategorija() == 1 &&
+      if (m->Duomenys.DaliesKodas() == IrasoKodas(dSkaitvardis) &&
+          m->Duomenys.Kategorija() == srKelintinis &&
           m->Duomenys.Vaizdas(TekstoLaukas::Angl3) == skaitmenys)
         return m;
   return nullptr;
@@ -135,12 +129,12 @@ bool Valanda(SGList& grupes, int g, const ZodynuRinkinys& zodynai) {
   ZodynoMazgas* kelintinis = Kelintinis(zodynai, valanda);
   if (!kelintinis) return false;
   skaitvardis.Irasas = kelintinis;
-  skaitvardis.Nr = 1;
+  skaitvardis.Nr = srKelintinis;
   skaitvardis.Liet = kelintinis->Duomenys.LietZodis();
-  skaitvardis.Gimine = 2;
+  skaitvardis.Gimine = zgMoteriska;
   if (at) {
     Nutildyti(*p);
-    Aplinkybe(n, Galininkas);
+    Aplinkybe(n, zlGalininkas);
   }
   return true;
 }
@@ -167,20 +161,20 @@ void LaikoFraze(SGList& grupes, int g) {
     // "next year", "last year": kitais metais, the instrumental.
     if (Yra(Pirmas(n).Angl, {"every", "each", "next", "last", "this", "that", "all", "one",
                              "previous", "whole"}))
-      Aplinkybe(n, Bazine(*galva) == "year" ? Inagininkas : Galininkas);
+      Aplinkybe(n, Bazine(*galva) == "year" ? zlInagininkas : zlGalininkas);
     return;
   }
   if (p->Angl == "on") {
     // "on Mondays": every Monday, the instrumental plural.
-    Aplinkybe(n, tikrinis && galva->Skaicius == 1 ? Inagininkas : Galininkas);
+    Aplinkybe(n, tikrinis && galva->Skaicius == zskDaugiskaita ? zlInagininkas : zlGalininkas);
     Nutildyti(*p);
   } else if (p->Angl == "in" && LaikoVienetas(*galva) && TuriSkaitvardi(n)) {
     p->Liet = "po";
-    p->Linksnis = Kilmininkas;
+    p->Linksnis = zlKilmininkas;
   } else if ((p->Angl == "in" && (tikrinis || Metu(*galva))) ||
              (p->Angl == "at" && Yra(Bazine(*galva), {"noon", "midnight", "night", "weekend"})) ||
              (p->Angl == "for" && LaikoVienetas(*galva))) {
-    Aplinkybe(n, Galininkas);
+    Aplinkybe(n, zlGalininkas);
     Nutildyti(*p);
   }
 }
@@ -192,7 +186,7 @@ bool NeveikiamojiGrupe(const SGList& grupes, int g) {
 // The person a possessive speaks of, and for the third person its gender (0 any).
 bool SavybinioAsmuo(const TZodis& z, std::uint8_t& asmuo, std::uint8_t& gimine) {
   gimine = 0;
-  if (z.KalbosDalis == dAsmKitas && z.Linksnis == Kilmininkas) {
+  if (z.KalbosDalis == dAsmKitas && z.Linksnis == zlKilmininkas) {
     asmuo = z.Asmuo;
     gimine = z.Angl == "his" ? 1 : 0;
     return true;
@@ -216,13 +210,13 @@ void VeiksnioAsmuo(const SGrupe& s, std::uint8_t& asmuo, std::uint8_t& gimine) {
   if (z.KalbosDalis == dAsmVardininkas)
     asmuo = z.Asmuo;
   else
-    asmuo = z.Skaicius == 1 ? 6 : 3;
+    asmuo = z.Skaicius == zskDaugiskaita ? 6 : 3;
 }
 
 bool Savas(std::uint8_t asmuo, std::uint8_t gimine, std::uint8_t veiksnioAsmuo,
            std::uint8_t veiksnioGimine) {
   if (asmuo == 3 && (veiksnioAsmuo == 3 || veiksnioAsmuo == 6))
-    return gimine == 0 || veiksnioGimine == 0 || gimine == veiksnioGimine;
+    return gimine == zgNenurodyta || veiksnioGimine == zgNenurodyta || gimine == veiksnioGimine;
   return asmuo == veiksnioAsmuo;
 }
 
@@ -237,7 +231,7 @@ void PaverstiSavo(TZodis& z) {
 // The first verb group of the sentence when it is a command: its person is its subject.
 bool Liepiamoji(const SGrupe& v) {
   for (const TZodis* z : v.Zodziai)
-    if (z->Nuosaka == 2 && z->KalbosDalis == dVeiksmazodis) return true;
+    if (z->Nuosaka == nLiepiamoji && z->KalbosDalis == dVeiksmazodis) return true;
   return false;
 }
 
@@ -261,14 +255,14 @@ void ThereIs(SGList& grupes, int a) {
   there.Liet.clear();
   SGrupe& veiksm = grupes.Grupes[a + 1];
   if (veiksm.Papildinys >= 0 && veiksm.Zodziai.back()->Teigiamas == 0)
-    NustatytiLinksni(grupes.Grupes[veiksm.Papildinys], Kilmininkas);
+    NustatytiLinksni(grupes.Grupes[veiksm.Papildinys], zlKilmininkas);
 }
 
 void SomeAny(SGrupe& o) {
   TZodis& pirmas = Pirmas(o);
   if (o.ZodziuSk() < 2 || !Yra(pirmas.Angl, {"some", "any"}) || !Galva(o)) return;
   pirmas.Liet.clear();
-  NustatytiLinksni(o, Kilmininkas);
+  NustatytiLinksni(o, zlKilmininkas);
 }
 
 // "It is cold", "It rains": Lithuanian has no subject there.
@@ -291,9 +285,10 @@ void It(SGList& grupes, int v) {
   if (!budvardis) return;
   Pirmas(s).Liet.clear();
   for (TZodis* z : o.Zodziai)
-    if (z->KalbosDalis == dBudvardis) z->Gimine = BevardeGimine;
+    if (z->KalbosDalis == dBudvardis) z->Gimine = zgBevarde;
   TZodis& yra = Pirmas(veiksm);
-  if (yra.Laikas == 2 && yra.Teigiamas == 1 && yra.Nuosaka == 0) yra.Liet.clear();
+  if (yra.Laikas == zlkEsamasis && yra.Teigiamas == 1 && yra.Nuosaka == nTiesiogine)
+    yra.Liet.clear();
 }
 
 // What a word asks of the words after it in its group.
@@ -306,7 +301,7 @@ Valdymas KaValdo(const TZodis& z) {
   const ZodynoIrasas* irasas = Irasas(z);
   if (z.KalbosDalis == dSkaitvardis) {
     if (irasas)
-      return irasas->Kategorija() == 0 && irasas->Paradigma3() == KlausimasKo
+      return irasas->Kategorija() == srKiekinis && irasas->Paradigma3() == KlausimasKo
                  ? Valdymas::KilmininkasDaugiskaita
                  : Valdymas::Nieko;
     const int reiksme = SkaitmenuReiksme(z);
@@ -340,7 +335,7 @@ bool Kam(SGList& grupes, int g) {
                       (dalis == dDaiktavardis && irasas && irasas->Kategorija() == KategorijaZmogus);
   if (!zmogus) return false;
   Nutildyti(*p);
-  NustatytiLinksni(n, Naudininkas);
+  NustatytiLinksni(n, zlNaudininkas);
   n.Funkcija = fNetiesPapild;
   return true;
 }
@@ -352,7 +347,7 @@ void LaikoAplinkybes(SGList& grupes, const ZodynuRinkinys& zodynai) {
         LaikoFraze(grupes, g);
     } else if (grupes.Grupes[g].Tipas == gtPriel && NeveikiamojiGrupe(grupes, g - 1) &&
                Pirmas(grupes.Grupes[g]).Angl == "by") {
-      Pirmas(grupes.Grupes[g]).Linksnis = Kilmininkas;  // "written by Tom": Tomo parašyta
+      Pirmas(grupes.Grupes[g]).Linksnis = zlKilmininkas;  // "written by Tom": Tomo parašyta
     }
   }
 }
@@ -381,11 +376,11 @@ void ReikiaIrNe(SGList& grupes) {
     TZodis& zodis = Pirmas(grupe);
     if (Yra(zodis.Angl, {"need", "needs"})) {
       if (DaiktGrupe(grupes, g - 1) && grupes.Grupes[g - 1].Funkcija == fNeapibrezta) {
-        NustatytiLinksni(grupes.Grupes[g - 1], Naudininkas);
+        NustatytiLinksni(grupes.Grupes[g - 1], zlNaudininkas);
         grupes.Grupes[g - 1].Funkcija = fVeiksnys;
       }
       if (DaiktGrupe(grupes, g + 1) && grupes.Grupes[g + 1].Funkcija == fNeapibrezta) {
-        NustatytiLinksni(grupes.Grupes[g + 1], Kilmininkas);
+        NustatytiLinksni(grupes.Grupes[g + 1], zlKilmininkas);
         grupes.Grupes[g + 1].Funkcija = fTiesPapild;
       }
     } else if (zodis.Angl == "no" && DaiktGrupe(grupes, g + 1) && veiksm >= 0) {
@@ -427,10 +422,10 @@ void KiekiaiValdo(SGList& grupes) {
       if (z->KalbosDalis == dSkaitvardis || z->KalbosDalis == dDeterminantas) {
         valdymas = KaValdo(*z);
       } else if (valdymas == Valdymas::Vienaskaita) {
-        z->Skaicius = 0;
+        z->Skaicius = zskVienaskaita;
       } else if (valdymas != Valdymas::Nieko) {
-        z->Linksnis = Kilmininkas;
-        if (valdymas == Valdymas::KilmininkasDaugiskaita) z->Skaicius = 1;
+        z->Linksnis = zlKilmininkas;
+        if (valdymas == Valdymas::KilmininkasDaugiskaita) z->Skaicius = zskDaugiskaita;
       }
       if (z == galva) break;  // "ten years old": the governed words end at the noun
     }

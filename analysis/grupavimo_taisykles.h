@@ -49,7 +49,4 @@ void KasLinksniuojamas(SGList& grupes);
 // prepositional object takes its role and case: "milk and eggs" pieno ir kiaušinių.
 void SujungtosGrupes(SGList& grupes);
 
-// The gender code generation reads as the neuter of an adjective ("šalta", "gražu").
-inline constexpr std::uint8_t BevardeGimine = 3;
-
 }  // namespace kervosta

@@ -7,7 +7,6 @@ namespace kervosta {
 
 namespace {
 
-constexpr std::int32_t KategorijaButi = 99;  // built-in records of the forms of "be"
 constexpr std::int32_t KlausiamasisIvardzioTipas = 5;  // the pronoun kind of "what", "who"
 
 TZodis& Pirmas(SGrupe& g) { return *g.Zodziai.front(); }
@@ -93,7 +92,7 @@ void RastiVeiksnius(SGList& grupes) {
   for (int v = 0; v < grupes.Grupes.Kiekis(); ++v) {
     // An infinitive ("easy to learn") has no subject: the noun group before it is left to the
     // verb before that.
-    if (!grupes.YraVeiksmGrupe(v) || Pirmas(grupes.Grupes[v]).Laikas == 1) continue;
+    if (!grupes.YraVeiksmGrupe(v) || Pirmas(grupes.Grupes[v]).Laikas == zlkBendratis) continue;
     for (; pereita < v; ++pereita)
       if (Laisva(grupes.Grupes[pereita])) laisvos.push_back(pereita);
     while (!laisvos.empty() && !Laisva(grupes.Grupes[laisvos.back()])) laisvos.pop_back();
@@ -139,10 +138,6 @@ void RastiPapildinius(SGList& grupes) {
   }
 }
 
-// An active past participle ("she will have gone": "ji bus ėjusi") agrees with the subject in
-// number and gender as a passive group does; its case is the nominative that generation gives it.
-constexpr std::uint8_t AnglDalyvis = 4;
-
 // "Tom and I": the subject joined to the noun group before it by "and" is plural, of the first
 // person with "I", of the second with "you", else of the third.
 const SGrupe* PrijungtasVeiksnys(const SGList& grupes, int s) {
@@ -163,14 +158,16 @@ void DerintiSuVeiksniu(SGrupe& v, const SGrupe& s, const SGrupe* prijungtas) {
   std::uint8_t asmuo = AsmuoPagalIvardi(paskutinis);
   if (prijungtas) {
     asmuo = SujungtoAsmuo(asmuo, AsmuoPagalIvardi(*prijungtas->Zodziai.back()));
-    paskutinis.Skaicius = 1;
+    paskutinis.Skaicius = zskDaugiskaita;
   }
   for (TZodis* z : v.Zodziai) {
     z->Asmuo = asmuo;
-    if (v.Aktyvi != 0 && z->AnglForma != AnglDalyvis) continue;
+    // An active past participle ("she will have gone": "ji bus ėjusi") agrees with the subject
+    // in number and gender as a passive group does; its case is the nominative generation gives.
+    if (v.Aktyvi != 0 && z->AnglForma != afDalyvis) continue;
     z->Skaicius = paskutinis.Skaicius;
     if (v.Aktyvi == 0) z->Linksnis = paskutinis.Linksnis;
-    if (paskutinis.Gimine != 0) z->Gimine = paskutinis.Gimine;
+    if (paskutinis.Gimine != zgNenurodyta) z->Gimine = paskutinis.Gimine;
   }
 }
 
@@ -184,15 +181,15 @@ void LinksniuotiPapildini(SGrupe& v, SGrupe& o, const ZodynuRinkinys& zodynai,
   if (linksnis == BeLinksnio) return;
   const bool neigiamas = (valdantis.Teigiamas == 0 && !Jungtis(v, zodynai)) || neigiamasModalinis;
   for (TZodis* z : o.Zodziai) {
-    if ((z->KalbosDalis != dAsmKitas || o.ZodziuSk() == 1) && z->Linksnis != 1)
+    if ((z->KalbosDalis != dAsmKitas || o.ZodziuSk() == 1) && z->Linksnis != zlKilmininkas)
       z->Linksnis = linksnis;
-    if (neigiamas) z->Linksnis = 1;
+    if (neigiamas) z->Linksnis = zlKilmininkas;
   }
 }
 
 // The verb group is an infinitive after a negated verb group: "can not find".
 bool PoNeigiamoModalinio(const SGList& grupes, int i) {
-  if (grupes.Grupes[i].Zodziai.front()->Laikas != 1) return false;
+  if (grupes.Grupes[i].Zodziai.front()->Laikas != zlkBendratis) return false;
   for (int j = i - 1; j >= 0; --j)
     if (grupes.YraVeiksmGrupe(j)) return grupes.Grupes[j].Zodziai.back()->Teigiamas == 0;
   return false;
@@ -204,8 +201,8 @@ void DerintiVardineDali(SGrupe& v, const SGrupe& s, SGrupe& o, const ZodynuRinki
   if (v.ZodziuSk() != 1 || !Jungtis(v, zodynai)) return;
   const TZodis& paskutinis = *s.Zodziai.back();
   for (TZodis* z : o.Zodziai) {
-    z->Skaicius = sujungtas ? 1 : paskutinis.Skaicius;
-    if (paskutinis.Gimine != 0) z->Gimine = paskutinis.Gimine;
+    z->Skaicius = sujungtas ? zskDaugiskaita : paskutinis.Skaicius;
+    if (paskutinis.Gimine != zgNenurodyta) z->Gimine = paskutinis.Gimine;
   }
 }
 
@@ -232,7 +229,7 @@ void Derinti(SGList& grupes, const ZodynuRinkinys& zodynai) {
     if (o) LinksniuotiPapildini(v, *o, zodynai, PoNeigiamoModalinio(grupes, i));
     // "send me the report": a lone pronoun between the verb and its object receives (man).
     if (o && v.Papildinys > i + 1 && grupes.Grupes[i + 1].Funkcija == fObjektoIvardis)
-      grupes.Grupes[i + 1].Zodziai.front()->Linksnis = 2;
+      grupes.Grupes[i + 1].Zodziai.front()->Linksnis = zlNaudininkas;
     if (s && o) DerintiVardineDali(v, *s, *o, zodynai, prijungtas != nullptr);
   }
 }
@@ -267,10 +264,10 @@ void DerintiDaiktavardziuGrupes(SGList& grupes) {
       TZodis& z = *g.Zodziai[static_cast<std::size_t>(j)];
       const bool poJoDaikt = g.ZodisDaiktavardis(j + 1);
       if (z.KalbosDalis == dDaiktavardis) {
-        if (poJoDaikt && !Titulas(z)) z.Linksnis = 1;
+        if (poJoDaikt && !Titulas(z)) z.Linksnis = zlKilmininkas;
         paskutinisDaikt = &z;
       } else if (z.KalbosDalis == dAsmKitas && poJoDaikt) {
-        z.Linksnis = 1;
+        z.Linksnis = zlKilmininkas;
       }
     }
     if (!paskutinisDaikt) continue;
@@ -282,7 +279,7 @@ void DerintiDaiktavardziuGrupes(SGList& grupes) {
       TZodis& z = *g.Zodziai[static_cast<std::size_t>(j)];
       if (z.KalbosDalis == dDaiktavardis && PriesKitaDaiktavardi(g, j) && !Titulas(z)) continue;
       z.Gimine = gimine;
-      if (skaicius == 1) z.Skaicius = 1;
+      if (skaicius == zskDaugiskaita) z.Skaicius = zskDaugiskaita;
     }
   }
 }

@@ -12,13 +12,7 @@ namespace {
 
 using Zodziai = std::initializer_list<std::string_view>;
 
-constexpr std::uint8_t FormaBazine = 2;
-constexpr std::uint8_t FormaButoji = 3;
-constexpr std::uint8_t FormaDalyvis = 4;
-constexpr std::uint8_t FormaIng = 5;
-
 constexpr std::int32_t SavybinisIvardis = 2;  // the pronoun kind of "my", "its"
-constexpr std::int32_t KategorijaLaikas = 4;  // the category that marks a sense of time
 
 bool Yra(const TZodis& z, Zodziai zodziai) {
   for (std::string_view w : zodziai)
@@ -60,14 +54,14 @@ bool PriesDaiktavardi(const TZodis& z, bool budvardis = false) {
     case dDeterminantas:
     case dSkaitvardis: return true;
     case dBudvardis: return budvardis;
-    case dAsmKitas: return z.Linksnis == 1 || z.Angl == "her";
+    case dAsmKitas: return z.Linksnis == zlKilmininkas || z.Angl == "her";
     case dIvardis: {
       // "this", "each", "which" (declinable) and "my", "its" (possessive); "who" stands alone.
       const ZodynoIrasas* irasas = Irasas(z);
       return irasas && z.Angl != "who" &&
              (irasas->Paradigma3() != 0 || irasas->Pozymis() == SavybinisIvardis);
     }
-    case dDaiktavardis: return z.Linksnis == 1;
+    case dDaiktavardis: return z.Linksnis == zlKilmininkas;
     default: return false;
   }
 }
@@ -131,14 +125,14 @@ using Pageidavimai = std::vector<Pageidavimas>;
 // The word matches the form of its entry that only the third person singular has ("leaves").
 bool TreciasisAsmuo(const TZodis& z) {
   const ZodynoIrasas* irasas = Irasas(z);
-  return irasas && z.AnglForma == FormaBazine &&
+  return irasas && z.AnglForma == afBazine &&
          irasas->Vaizdas(TekstoLaukas::Angl2) == z.Angl &&
          irasas->Vaizdas(TekstoLaukas::Angl1) != z.Angl;
 }
 
 bool TikBazine(const TZodis& z) {
   const ZodynoIrasas* irasas = Irasas(z);
-  return irasas && z.AnglForma == FormaBazine && irasas->Vaizdas(TekstoLaukas::Angl1) == z.Angl;
+  return irasas && z.AnglForma == afBazine && irasas->Vaizdas(TekstoLaukas::Angl1) == z.Angl;
 }
 
 const TZodis* Paskutinis(const TZodziuList& kandidatai, std::uint8_t dalis, std::uint32_t formos) {
@@ -157,8 +151,8 @@ bool SutinkaSuVeiksniu(const TZodis& daiktavardis, const TZodziuList& kandidatai
   for (int i = 0; i < kandidatai.Kiekis(); ++i) {
     const TZodis& z = kandidatai[i];
     if (z.KalbosDalis != dVeiksmazodis) continue;
-    if (z.AnglForma == FormaButoji) return true;
-    if (daiktavardis.Skaicius == 0 ? TreciasisAsmuo(z) : TikBazine(z)) return true;
+    if (z.AnglForma == afButoji) return true;
+    if (daiktavardis.Skaicius == zskVienaskaita ? TreciasisAsmuo(z) : TikBazine(z)) return true;
   }
   return false;
 }
@@ -192,7 +186,7 @@ Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
   if (!TuriDali(kandidatai, dVeiksmazodis)) return {};
   if ((k.KitoDalys & Veiksmazodinis) == 0)
     for (int i = 0; i < kandidatai.Kiekis(); ++i)
-      if (TikBazine(kandidatai[i])) return {{dVeiksmazodis, FormuBitai({FormaBazine})}};
+      if (TikBazine(kandidatai[i])) return {{dVeiksmazodis, FormuBitai({afBazine})}};
   Pageidavimai p = DaiktavardzioVieta(k);
   p.push_back({dIvardis});
   return p;
@@ -220,7 +214,7 @@ Pageidavimai Pageidauti(const ParinkimoKontekstas& k, const TZodziuList& kandida
   if ((k.KitoDalys & FrazesPradzia) != 0 && TuriDali(kandidatai, dPrielinksnis))
     return {{dPrielinksnis}};
   if (j >= 0 && (ButiesForma(s.Zodziai[j]) || s.ZodisYra(j, ZymeS)))
-    return {{dVeiksmazodis, FormuBitai({FormaDalyvis, FormaIng})},
+    return {{dVeiksmazodis, FormuBitai({afDalyvis, afIng})},
             {dBudvardis}, {dPrieveiksmis}, {dDaiktavardis}};
   if (s.DalisYra(j, dDaiktavardis) && SutinkaSuVeiksniu(s.Zodziai[j], kandidatai))
     return {{dVeiksmazodis}};
@@ -266,12 +260,12 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
     if (const TZodis* z = formaIsTo(TikBazine)) return *z;
   const bool dalyvis = LaukiamasDalyvis(eiga.Sakinys(), i);
   if (dalyvis)
-    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma == FormaDalyvis; }))
+    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma == afDalyvis; }))
       return *z;
   // A past participle with no "have" or "be" before it cannot be the verb ("I come", "they
   // put"): the entry's latest other form is taken instead.
-  if (parinktas.AnglForma == FormaDalyvis && !dalyvis)
-    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma != FormaDalyvis; }))
+  if (parinktas.AnglForma == afDalyvis && !dalyvis)
+    if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma != afDalyvis; }))
       return *z;
   return parinktas;
 }

@@ -68,9 +68,9 @@ int VeiksnioGalas(const TSakinys& s, int i) {
 bool TinkamasVeiksmazodis(const TSakinys& s, int pagalbinis, int i) {
   if (!s.DalisYra(i, dVeiksmazodis)) return false;
   const std::uint8_t forma = s.Zodziai[i].AnglForma;
-  if (Yra(s, pagalbinis, ButiesFormos)) return forma == 4 || forma == 5;
-  if (Yra(s, pagalbinis, {"have", "has", "had"})) return forma == 4;
-  return forma == 2;
+  if (Yra(s, pagalbinis, ButiesFormos)) return forma == afDalyvis || forma == afIng;
+  if (Yra(s, pagalbinis, {"have", "has", "had"})) return forma == afDalyvis;
+  return forma == afBazine;
 }
 
 void Perkelti(TSakinys& s, int is, int i) {
@@ -110,9 +110,9 @@ void ApverstiKlausima(TSakinys& s) {
   // "Could you open it?" asks politely: the conditional, not the past.
   if (s.ZodisYra(pagalbinis, "could")) {
     TZodis& could = s.Zodziai[pagalbinis];
-    could.Laikas = 5;
-    could.Nuosaka = 1;
-    could.AnglForma = 0;
+    could.Laikas = zlkBusimasis;
+    could.Nuosaka = nTariamoji;
+    could.AnglForma = afNera;
   }
   // Behind the subject, right before the verb, where the verb analysis looks for it ("you have
   // ever been"); it no longer starts the sentence.

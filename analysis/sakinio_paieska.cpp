@@ -64,8 +64,6 @@ bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys&
 
 void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 
-constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
-
 // The candidates of every word, looked up once: the words after the current one tell its part
 // of speech, and each list becomes `aplinka.Variantai` when its word's turn comes.
 class SakinioKandidatai {

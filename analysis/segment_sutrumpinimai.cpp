@@ -72,7 +72,7 @@ bool Savybinis(const TSakinys& s, int zyme) {
 // before anything else ("it's done" reads as a state).
 bool PriesDalyvi(const TSakinys& s, int i) {
   if (s.ZodisYra(i, "got") || s.ZodisYra(i, "been")) return true;
-  if (!s.DalisYra(i, dVeiksmazodis) || s.Zodziai[i].AnglForma != 4 || !s.Zodziai[i].Irasas)
+  if (!s.DalisYra(i, dVeiksmazodis) || s.Zodziai[i].AnglForma != afDalyvis || !s.Zodziai[i].Irasas)
     return false;
   const ZodynoIrasas& irasas = s.Zodziai[i].Irasas->Duomenys;
   return irasas.Vaizdas(TekstoLaukas::Angl3) != irasas.Vaizdas(TekstoLaukas::Angl4);
@@ -108,7 +108,7 @@ void IssprestiSutrumpinimus(const ZodynuRinkinys& zodynai, TSakinys& saltinis) {
       Paversti(zodynai, zodis, had ? "had" : "would");
     } else if (zodis.Angl == ZymeS && Savybinis(saltinis, i)) {
       // The owner takes the genitive and the mark goes.
-      saltinis.Zodziai[i - 1].Linksnis = 1;
+      saltinis.Zodziai[i - 1].Linksnis = zlKilmininkas;
       saltinis.Zodziai.Pasalinti(i--);
     } else if (zodis.Angl == ZymeS) {
       Paversti(zodynai, zodis, PriesDalyvi(saltinis, i + 1) ? "has" : "is");

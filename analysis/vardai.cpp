@@ -8,7 +8,6 @@ namespace kervosta {
 
 namespace {
 
-constexpr std::int32_t KodasDaiktavardis = 1;
 constexpr std::int32_t ParadigmaNamas = 0;   // -as: Tomas, Tomo
 constexpr std::int32_t ParadigmaBrolis = 3;  // -is: Peteris, Peterio
 constexpr std::int32_t ParadigmaKnyga = 5;   // -a: Anna, Annos
@@ -16,7 +15,6 @@ constexpr std::int32_t ParadigmaSunus = 9;   // -us: Marcus, Marcaus
 constexpr std::int32_t ParadigmaVyrams = 0;  // gender of a noun record: 0 masculine, 1 feminine
 constexpr std::int32_t ParadigmaMoterims = 1;
 constexpr std::int32_t TikVienaskaita = 1;
-constexpr std::int32_t KategorijaZmogus = 1;  // a name is taken for a person's
 
 bool Moteriskas(const TSakinys& s, int i) {
   return s.ZodisYra(i - 1, "mrs") || s.ZodisYra(i - 1, "ms");
@@ -51,8 +49,8 @@ ZodynoMazgas& VardoIrasas(Aplinka& aplinka, const std::string& angl, const std::
   ZodynoMazgas*& rastas = aplinka.VarduIrasai[{angl, gimine}];
   if (rastas) return *rastas;
   ZodynoIrasas irasas;
-  irasas.NustatytiSkaiciu(SkaiciausLaukas::DaliesKodas, KodasDaiktavardis);
-  irasas.NustatytiSkaiciu(SkaiciausLaukas::Pozymis, 1);
+  irasas.NustatytiSkaiciu(SkaiciausLaukas::DaliesKodas, IrasoKodas(dDaiktavardis));
+  irasas.NustatytiSkaiciu(SkaiciausLaukas::Pozymis, PozymisTikrinis);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Kategorija, KategorijaZmogus);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::AnglSkaicius, TikVienaskaita);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Paradigma1, paradigma);
@@ -99,15 +97,15 @@ TZodis VardoKandidatas(Aplinka& aplinka, const TSakinys& s, int i) {
   const std::string vardas = DidziojiRaide(z.Angl);
   const bool linksniuojamas = Linksniuote(vardas, kamienas, paradigma) &&
                               (!moteriskas || paradigma == ParadigmaKnyga);
-  z.Gimine = moteriskas || paradigma == ParadigmaKnyga ? 2 : 1;
+  z.Gimine = moteriskas || paradigma == ParadigmaKnyga ? zgMoteriska : zgVyriska;
   if (!linksniuojamas) {
     // Kate, Mary, Joe: the ending tells no gender.
-    if (!moteriskas) z.Gimine = 0;
+    if (!moteriskas) z.Gimine = zgNenurodyta;
     z.Liet = z.Liet2 = vardas;
     return z;
   }
   ZodynoMazgas& mazgas = VardoIrasas(aplinka, z.Angl, kamienas, paradigma,
-                                     z.Gimine == 2 ? ParadigmaMoterims : ParadigmaVyrams);
+                                     z.Gimine == zgMoteriska ? ParadigmaMoterims : ParadigmaVyrams);
   z.Liet = mazgas.Duomenys.LietZodis();
   z.Liet2 = kamienas;
   z.Irasas = &mazgas;

@@ -14,18 +14,6 @@ namespace {
 using namespace literals;
 using Zodziai = std::initializer_list<std::string_view>;
 
-// `Laikas`, `Nuosaka` and `AnglForma` values this analysis writes.
-constexpr std::uint8_t Bendratis = 1;
-constexpr std::uint8_t Esamasis = 2;
-constexpr std::uint8_t Butasis = 3;
-constexpr std::uint8_t Busimasis = 5;
-constexpr std::uint8_t Tariamoji = 1;
-constexpr std::uint8_t Liepiamoji = 2;
-constexpr std::uint8_t FormaBazine = 2;
-constexpr std::uint8_t FormaButoji = 3;
-constexpr std::uint8_t FormaDalyvis = 4;
-constexpr std::uint8_t FormaIng = 5;
-
 // The verb being examined (w0) and the words before it; a position before the start of the
 // sentence matches nothing. Adverbs between are passed over: "will never go", "have already seen"
 // are read as "will go", "have seen".
@@ -69,8 +57,8 @@ class Vieta {
 
 // "would go", "would not go": the conditional, carried by the future tense code.
 void Tariamasis(TZodis& z) {
-  z.Laikas = Busimasis;
-  z.Nuosaka = Tariamoji;
+  z.Laikas = zlkBusimasis;
+  z.Nuosaka = nTariamoji;
 }
 
 // Modals that stay as verbs of their own (galėti, turėti) with the infinitive after them.
@@ -78,15 +66,15 @@ const Zodziai Modaliniai = {"can", "could", "must", "should", "might", "may"};
 
 // A past participle read as an active past tense form.
 void ButasisVeikiamasis(TZodis& z) {
-  z.Laikas = Butasis;
-  z.AnglForma = FormaButoji;
+  z.Laikas = zlkButasisKartinis;
+  z.AnglForma = afButoji;
   z.Veikiamoji = 1;
 }
 
 // A past participle kept as a passive participle.
 void Neveikiamasis(TZodis& z) {
-  z.Laikas = Butasis;
-  z.AnglForma = FormaDalyvis;
+  z.Laikas = zlkButasisKartinis;
+  z.AnglForma = afDalyvis;
   z.Veikiamoji = 0;
 }
 
@@ -106,12 +94,14 @@ void BazineForma(Vieta& v) {
   };
   if (v.Yra(1, {"let's"})) {
     // "let's go": a command to "us" ("eikime"); "let's" itself says nothing.
-    w0.Laikas = Esamasis;
-    w0.Nuosaka = Liepiamoji;
+    w0.Laikas = zlkEsamasis;
+    w0.Nuosaka = nLiepiamoji;
     w0.Asmuo = 4;
   } else if (v.AsmeninisIvardis(1)) {
     // "Did you see?", "Will you go?": the auxiliary in front of the pronoun gives the tense.
-    w0.Laikas = v.Yra(2, {"did"}) ? Butasis : v.Yra(2, {"shall", "will"}) ? Busimasis : Esamasis;
+    w0.Laikas = v.Yra(2, {"did"})             ? zlkButasisKartinis
+                : v.Yra(2, {"shall", "will"}) ? zlkBusimasis
+                                              : zlkEsamasis;
   } else if (v.Yra(1, {"would"})) {
     Tariamasis(w0);
   } else if (neigiama({"would"}, {"wouldn't"})) {
@@ -120,35 +110,35 @@ void BazineForma(Vieta& v) {
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"does", "do"})) {
     v.Sugerti(1);
-    w0.Laikas = Esamasis;
+    w0.Laikas = zlkEsamasis;
   } else if (neigiama({"does", "do"}, {"doesn't", "don't"})) {
     SugertiPagalbini(v, {"does", "do"});
-    w0.Laikas = Esamasis;
+    w0.Laikas = zlkEsamasis;
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"did"})) {
     v.Sugerti(1);
-    w0.Laikas = Butasis;
+    w0.Laikas = zlkButasisKartinis;
   } else if (neigiama({"did"}, {"didn't"})) {
     SugertiPagalbini(v, {"did"});
-    w0.Laikas = Butasis;
+    w0.Laikas = zlkButasisKartinis;
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"to"})) {
     // "to" stays in place but says nothing in Lithuanian: the infinitive carries it.
     v.Pries(1).Liet.clear();
     v.Pries(1).KalbosDalis = dNezinoma;
-    w0.Laikas = Bendratis;
+    w0.Laikas = zlkBendratis;
   } else if (v.Yra(1, {"shall", "will"})) {
-    w0.Laikas = Busimasis;
+    w0.Laikas = zlkBusimasis;
   } else if (neigiama({"shall", "will"}, {"shan't", "won't"})) {
     SugertiModaliniSutrumpinima(v, 1);
-    w0.Laikas = Busimasis;
+    w0.Laikas = zlkBusimasis;
     w0.Teigiamas = 0;
   } else if (v.Yra(1, Modaliniai) || v.SuNe(2, Modaliniai)) {
     // The modal stays and is conjugated; the verb after it is its infinitive ("galiu eiti", not
     // "galiu einu"; "turėtum eiti").
-    w0.Laikas = Bendratis;
+    w0.Laikas = zlkBendratis;
   } else {
-    w0.Laikas = Esamasis;
+    w0.Laikas = zlkEsamasis;
   }
 }
 
@@ -161,9 +151,9 @@ void PoHave(Vieta& v) {
   if (busimasis || busimasisNe) {
     SugertiModaliniSutrumpinima(v, 2);
     v.PaverstiButi(1);
-    v.Pries(1).Laikas = Busimasis;
+    v.Pries(1).Laikas = zlkBusimasis;
     v.Pries(1).Veikiamoji = 1;
-    w0.Laikas = Butasis;
+    w0.Laikas = zlkButasisKartinis;
     w0.Veikiamoji = 1;
     if (busimasisNe) w0.Teigiamas = 0;
     return;
@@ -208,7 +198,7 @@ void PoBe(Vieta& v) {
   if (teigiama || neigiama) {
     v.Sugerti(2);
     TZodis& be = v.Pries(1);
-    be.Laikas = Busimasis;
+    be.Laikas = zlkBusimasis;
     be.Asmuo = 3;
     be.Veikiamoji = 1;
     if (neigiama) be.Teigiamas = 0;
@@ -266,7 +256,7 @@ void IngPoBe(Vieta& v) {
   TZodis& w0 = v.Veiksmazodis();
   if (v.Yra(2, Modaliniai) || v.SuNe(3, Modaliniai)) {
     v.Sugerti(1);
-    w0.Laikas = Bendratis;
+    w0.Laikas = zlkBendratis;
     return;
   }
   const Zodziai modaliniai = {"would", "shall", "will"};
@@ -278,7 +268,7 @@ void IngPoBe(Vieta& v) {
   else if (v.Yra(2, {"shall", "will"}))
     v.Sugerti(2);
   v.Sugerti(1);
-  w0.Laikas = Busimasis;
+  w0.Laikas = zlkBusimasis;
   if (neigiama) w0.Teigiamas = 0;
 }
 
@@ -287,7 +277,7 @@ void IngForma(Vieta& v) {
   if (v.Yra(1, {"been"})) {
     // "have been waiting": still going on, the present; "had been waiting" the past.
     if (!v.Yra(2, {"have", "has", "had"})) return;
-    w0.Laikas = v.Yra(2, {"had"}) ? Butasis : Esamasis;
+    w0.Laikas = v.Yra(2, {"had"}) ? zlkButasisKartinis : zlkEsamasis;
     v.Sugerti(2);
     v.Sugerti(1);
     return;
@@ -296,17 +286,17 @@ void IngForma(Vieta& v) {
     IngPoBe(v);
   } else if (v.Yra(1, {"am", "is", "are"})) {
     v.Sugerti(1);
-    w0.Laikas = Esamasis;
+    w0.Laikas = zlkEsamasis;
   } else if (v.SuNe(2, {"am", "is", "are"}) || v.Yra(1, {"isn't", "aren't"})) {
     SugertiPagalbini(v, {"am", "is", "are"});
-    w0.Laikas = Esamasis;
+    w0.Laikas = zlkEsamasis;
     w0.Teigiamas = 0;
   } else if (v.Yra(1, {"was", "were"})) {
     v.Sugerti(1);
-    w0.Laikas = Butasis;
+    w0.Laikas = zlkButasisKartinis;
   } else if (v.SuNe(2, {"was", "were"}) || v.Yra(1, {"wasn't", "weren't"})) {
     SugertiPagalbini(v, {"was", "were"});
-    w0.Laikas = Butasis;
+    w0.Laikas = zlkButasisKartinis;
     w0.Teigiamas = 0;
   }
 }
@@ -320,10 +310,10 @@ void AnalizuotiVeiksmazodi(TSakinys& sakinys, int i) {
   for (std::string_view modalinis : {"must", "should", "might", "may"})
     if (sakinys.ZodisYra(i, modalinis)) return;
   switch (sakinys.Zodziai[i].AnglForma) {
-    case FormaBazine: BazineForma(v); break;
-    case FormaButoji: sakinys.Zodziai[i].Laikas = Butasis; break;
-    case FormaDalyvis: Dalyvis(v); break;
-    case FormaIng: IngForma(v); break;
+    case afBazine: BazineForma(v); break;
+    case afButoji: sakinys.Zodziai[i].Laikas = zlkButasisKartinis; break;
+    case afDalyvis: Dalyvis(v); break;
+    case afIng: IngForma(v); break;
     default: break;
   }
 }
@@ -377,8 +367,8 @@ void ApdorotiPradiniVeiksmazodi(SGList& grupes, std::uint8_t antrasisAsmuo) {
     zodis.Liet = "ar"_lt;
     zodis.KalbosDalis = dNezinoma;
   }
-  if (zodis.Nuosaka == Liepiamoji) return;  // "let's" gave the command its person
-  zodis.Nuosaka = Liepiamoji;
+  if (zodis.Nuosaka == nLiepiamoji) return;  // "let's" gave the command its person
+  zodis.Nuosaka = nLiepiamoji;
   zodis.Asmuo = antrasisAsmuo;
 }
 

@@ -21,7 +21,7 @@ struct Modalinis {
   // A modal that Lithuanian says with a verb of its own: the built-in record (4 galėti, 6
   // turėti), its tense and mood. 0: an auxiliary word that is not conjugated.
   std::int32_t Irasas = 0;
-  std::uint8_t Laikas = 2, Nuosaka = 0;
+  std::uint8_t Laikas = zlkEsamasis, Nuosaka = nTiesiogine;
 };
 
 // "'s" and "'d" are the marks of parted contractions, settled after the lookup; "let's" makes
@@ -32,9 +32,9 @@ constexpr std::array<Modalinis, 14> Modaliniai = {{
     {"must", "turi", 6},
     {"need", "reikia"},
     {"may", "gali", 4},
-    {"might", "galėtų"_lt, 4, 5, 1},
+    {"might", "galėtų"_lt, 4, zlkBusimasis, nTariamoji},
     {"dare", "drįsta"_lt},
-    {"should", "turėtų"_lt, 6, 5, 1},
+    {"should", "turėtų"_lt, 6, zlkBusimasis, nTariamoji},
     {"would", ""},
     {"not", ""},
     {"no", "ne"},
@@ -52,29 +52,23 @@ struct AsmeninisIvardis {
 };
 
 constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
-    {"i", 1, dAsmVardininkas, "aš"_lt, 0, 0, 1, 0},
-    {"it", 9, dAsmVardininkas, "tai", 0, 0, 3, 0},
-    {"me", 1, dAsmKitas, "man", 3, 0, 1, 0},
-    {"you", 6, dAsmVardininkas, "jūs"_lt, 0, 1, 5, 0},
-    {"your", 6, dAsmKitas, "jūsų"_lt, 1, 1, 5, 0},
-    {"we", 5, dAsmVardininkas, "mes", 0, 1, 4, 0},
-    {"us", 5, dAsmKitas, "mums", 3, 1, 4, 0},
-    {"our", 5, dAsmKitas, "mūsų"_lt, 1, 1, 4, 0},
-    {"he", 3, dAsmVardininkas, "jis", 0, 0, 3, 1},
-    {"his", 3, dAsmKitas, "jo", 1, 0, 3, 1},
-    {"him", 3, dAsmKitas, "jam", 2, 0, 3, 1},
-    {"she", 4, dAsmVardininkas, "ji", 0, 0, 3, 2},
-    {"her", 4, dAsmKitas, "jos", 3, 0, 3, 2},
-    {"they", 7, dAsmVardininkas, "jie", 0, 1, 6, 1},
-    {"them", 7, dAsmKitas, "jiems", 3, 1, 6, 1},
-    {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
+    {"i", 1, dAsmVardininkas, "aš"_lt, zlVardininkas, zskVienaskaita, 1, zgNenurodyta},
+    {"it", 9, dAsmVardininkas, "tai", zlVardininkas, zskVienaskaita, 3, zgNenurodyta},
+    {"me", 1, dAsmKitas, "man", zlGalininkas, zskVienaskaita, 1, zgNenurodyta},
+    {"you", 6, dAsmVardininkas, "jūs"_lt, zlVardininkas, zskDaugiskaita, 5, zgNenurodyta},
+    {"your", 6, dAsmKitas, "jūsų"_lt, zlKilmininkas, zskDaugiskaita, 5, zgNenurodyta},
+    {"we", 5, dAsmVardininkas, "mes", zlVardininkas, zskDaugiskaita, 4, zgNenurodyta},
+    {"us", 5, dAsmKitas, "mums", zlGalininkas, zskDaugiskaita, 4, zgNenurodyta},
+    {"our", 5, dAsmKitas, "mūsų"_lt, zlKilmininkas, zskDaugiskaita, 4, zgNenurodyta},
+    {"he", 3, dAsmVardininkas, "jis", zlVardininkas, zskVienaskaita, 3, zgVyriska},
+    {"his", 3, dAsmKitas, "jo", zlKilmininkas, zskVienaskaita, 3, zgVyriska},
+    {"him", 3, dAsmKitas, "jam", zlNaudininkas, zskVienaskaita, 3, zgVyriska},
+    {"she", 4, dAsmVardininkas, "ji", zlVardininkas, zskVienaskaita, 3, zgMoteriska},
+    {"her", 4, dAsmKitas, "jos", zlGalininkas, zskVienaskaita, 3, zgMoteriska},
+    {"they", 7, dAsmVardininkas, "jie", zlVardininkas, zskDaugiskaita, 6, zgVyriska},
+    {"them", 7, dAsmKitas, "jiems", zlGalininkas, zskDaugiskaita, 6, zgVyriska},
+    {"their", 7, dAsmKitas, "jų"_lt, zlKilmininkas, zskDaugiskaita, 6, zgVyriska},
 }};
-
-constexpr std::int32_t kDaiktavardis = 1;
-
-// Record part-of-speech codes of the words that govern a case besides verbs.
-constexpr std::int32_t kPrieveiksmis = 4;
-constexpr std::int32_t kPrielinksnis = 8;
 
 // A required question 1..6 ("kas?" .. "kur?") is the case 0..5 a verb, adverb or preposition
 // governs; anything else governs none.
@@ -90,11 +84,11 @@ struct VeiksmazodzioPataikymas {
 };
 
 constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
-    {TekstoLaukas::Angl1, Pataikymas::VeiksmBendratis, 2, 2, 1},
-    {TekstoLaukas::Angl2, Pataikymas::VeiksmTreciasisAsmuo, 2, 2, 1},
-    {TekstoLaukas::Angl3, Pataikymas::VeiksmButasis, 3, 3, 1},
-    {TekstoLaukas::Angl4, Pataikymas::VeiksmDalyvis, 4, 3, 0},
-    {TekstoLaukas::Angl5, Pataikymas::VeiksmIng, 5, 2, 1},
+    {TekstoLaukas::Angl1, Pataikymas::VeiksmBendratis, afBazine, zlkEsamasis, 1},
+    {TekstoLaukas::Angl2, Pataikymas::VeiksmTreciasisAsmuo, afBazine, zlkEsamasis, 1},
+    {TekstoLaukas::Angl3, Pataikymas::VeiksmButasis, afButoji, zlkButasisKartinis, 1},
+    {TekstoLaukas::Angl4, Pataikymas::VeiksmDalyvis, afDalyvis, zlkButasisKartinis, 0},
+    {TekstoLaukas::Angl5, Pataikymas::VeiksmIng, afIng, zlkEsamasis, 1},
 }};
 
 bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
@@ -107,7 +101,7 @@ bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
       // "must go", "should go": turi eiti, turėtų eiti; the person comes from the subject.
       tikslas.KalbosDalis = dVeiksmazodis;
       tikslas.Nr = m.Irasas;
-      tikslas.AnglForma = 2;
+      tikslas.AnglForma = afBazine;
       tikslas.Laikas = m.Laikas;
       tikslas.Nuosaka = m.Nuosaka;
       tikslas.Linksnis = BeLinksnio;
@@ -124,8 +118,8 @@ void RasytiVidiniVeiksmazodi(const ZodynoIrasas& irasas, int nr,
   tikslas.KalbosDalis = dVeiksmazodis;
   tikslas.Liet = irasas.LietZodis();
   tikslas.Liet2 = irasas.Kamienas();
-  tikslas.Nuosaka = 0;
-  tikslas.Skaicius = 0;
+  tikslas.Nuosaka = nTiesiogine;
+  tikslas.Skaicius = zskVienaskaita;
   tikslas.Teigiamas = 1;
   tikslas.Veikiamoji = 1;
   tikslas.Irasas = nullptr;
@@ -151,7 +145,7 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
 
 void RasytiAsmenini(const AsmeninisIvardis& a, TZodis& tikslas) {
   tikslas.Vidinis = 1;
-  tikslas.Laikas = 2;
+  tikslas.Laikas = zlkEsamasis;
   tikslas.Nr = a.Nr;
   tikslas.KalbosDalis = a.KalbosDalis;
   tikslas.Liet = a.Liet;
@@ -164,8 +158,8 @@ void RasytiAsmenini(const AsmeninisIvardis& a, TZodis& tikslas) {
 
 // "you" and "your" said to one reader as "tu": the second person singular, and "tavo".
 constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
-    {"you", 2, dAsmVardininkas, "tu", 0, 0, 2, 0},
-    {"your", 2, dAsmKitas, "tavo", 1, 0, 2, 0},
+    {"you", 2, dAsmVardininkas, "tu", zlVardininkas, zskVienaskaita, 2, zgNenurodyta},
+    {"your", 2, dAsmKitas, "tavo", zlKilmininkas, zskVienaskaita, 2, zgNenurodyta},
 }};
 
 bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
@@ -191,11 +185,11 @@ class IrasoTikrintojas {
 
   void Tikrinti() {
     switch (irasas_.DaliesKodas()) {
-      case 1: Daiktavardis(); break;
-      case 2: Ivardis(); break;
-      case 3: Veiksmazodis(); break;
-      case 5: Budvardis(); break;
-      case 13: Skaitvardis(); break;
+      case IrasoKodas(dDaiktavardis): Daiktavardis(); break;
+      case IrasoKodas(dIvardis): Ivardis(); break;
+      case IrasoKodas(dVeiksmazodis): Veiksmazodis(); break;
+      case IrasoKodas(dBudvardis): Budvardis(); break;
+      case IrasoKodas(dSkaitvardis): Skaitvardis(); break;
       default: Kita(); break;
     }
   }
@@ -219,16 +213,19 @@ class IrasoTikrintojas {
     const std::string_view angl1 = irasas_.Vaizdas(TekstoLaukas::Angl1);
     const std::string_view angl3 = irasas_.Vaizdas(TekstoLaukas::Angl3);
     const std::int32_t skaiciavimas = irasas_.Paradigma3();
-    const std::uint8_t vardoSkaicius = skaiciavimas == 2 ? 1 : 0;
-    const std::uint8_t daugSkaicius = skaiciavimas == 0 || skaiciavimas == 2 ? 1 : 0;
+    const std::uint8_t vardoSkaicius = skaiciavimas == 2 ? zskDaugiskaita : zskVienaskaita;
+    const std::uint8_t daugSkaicius =
+        skaiciavimas == 0 || skaiciavimas == 2 ? zskDaugiskaita : zskVienaskaita;
     // "boys'" loses two characters and so also matches the singular headword "boy".
-    if (BaigiasiIr("'s", 2, angl1)) Daikt(Pataikymas::DaiktSavybinis, 1, vardoSkaicius);
-    if (BaigiasiIr("'", 2, angl1)) Daikt(Pataikymas::DaiktSavybinisApostrofas, 1, vardoSkaicius);
-    if (BaigiasiIr("s'", 1, angl3)) Daikt(Pataikymas::DaiktDaugSavybinis, 1, daugSkaicius);
+    if (BaigiasiIr("'s", 2, angl1)) Daikt(Pataikymas::DaiktSavybinis, zlKilmininkas, vardoSkaicius);
+    if (BaigiasiIr("'", 2, angl1))
+      Daikt(Pataikymas::DaiktSavybinisApostrofas, zlKilmininkas, vardoSkaicius);
+    if (BaigiasiIr("s'", 1, angl3))
+      Daikt(Pataikymas::DaiktDaugSavybinis, zlKilmininkas, daugSkaicius);
     if (zodis_ == angl1)
-      Daikt(Pataikymas::DaiktVardas, 0, vardoSkaicius);
+      Daikt(Pataikymas::DaiktVardas, zlVardininkas, vardoSkaicius);
     else if (zodis_ == angl3)
-      Daikt(Pataikymas::DaiktDaugiskaita, 0, daugSkaicius);
+      Daikt(Pataikymas::DaiktDaugiskaita, zlVardininkas, daugSkaicius);
   }
 
   void Daikt(Pataikymas rusis, std::uint8_t linksnis, std::uint8_t skaicius) {
@@ -237,24 +234,26 @@ class IrasoTikrintojas {
     z.Linksnis = linksnis;
     z.Skaicius = skaicius;
     switch (irasas_.Paradigma2()) {
-      case 0: z.Gimine = 1; break;
-      case 1: z.Gimine = 2; break;
-      default: z.Gimine = 0; break;
+      case 0: z.Gimine = zgVyriska; break;
+      case 1: z.Gimine = zgMoteriska; break;
+      default: z.Gimine = zgNenurodyta; break;
     }
-    if (irasas_.Pozymis() == 1) z.Tikrinis = 1;
+    if (irasas_.Pozymis() == PozymisTikrinis) z.Tikrinis = 1;
   }
 
   void Ivardis() {
     if (zodis_ != irasas_.Vaizdas(TekstoLaukas::Angl1)) return;
     TZodis& z = Naujas(Pataikymas::Ivardis);
     z.KalbosDalis = dIvardis;
-    z.Linksnis = 0;
-    z.Gimine = 0;
+    z.Linksnis = zlVardininkas;
+    z.Gimine = zgNenurodyta;
     // "everybody" visi, "several" keli: a pronoun that has plural forms only is plural, so the
     // verb and the predicate agree with it ("Visi buvo laimingi").
-    z.Skaicius = irasas_.Paradigma3() == 1 && (irasas_.Paradigma1() == 4 ||
-                                               irasas_.Paradigma1() == 6) ? 1 : 0;
-    z.Laipsnis = 0;
+    z.Skaicius =
+        irasas_.Paradigma3() == 1 && (irasas_.Paradigma1() == 4 || irasas_.Paradigma1() == 6)
+            ? zskDaugiskaita
+            : zskVienaskaita;
+    z.Laipsnis = lpNelyginamasis;
   }
 
   void Veiksmazodis() {
@@ -262,9 +261,9 @@ class IrasoTikrintojas {
       if (zodis_ != irasas_.Vaizdas(forma.Laukas)) continue;
       TZodis& z = Naujas(forma.Rusis);
       z.KalbosDalis = dVeiksmazodis;
-      z.Gimine = 0;
-      z.Skaicius = 0;
-      z.Nuosaka = 0;
+      z.Gimine = zgNenurodyta;
+      z.Skaicius = zskVienaskaita;
+      z.Nuosaka = nTiesiogine;
       z.Asmuo = 3;
       z.Linksnis = ValdomasLinksnis(irasas_.Klausimas());
       z.AnglForma = forma.AnglForma;
@@ -279,13 +278,13 @@ class IrasoTikrintojas {
         {TekstoLaukas::Angl3, Pataikymas::BudvAukstesnysis},
         {TekstoLaukas::Angl4, Pataikymas::BudvAuksciausiasis},
     };
-    for (std::uint8_t laipsnis = 0; laipsnis < 3; ++laipsnis) {
+    for (std::uint8_t laipsnis = lpNelyginamasis; laipsnis <= lpAuksciausiasis; ++laipsnis) {
       if (zodis_ != irasas_.Vaizdas(laipsniai[laipsnis].first)) continue;
       TZodis& z = Naujas(laipsniai[laipsnis].second);
       z.KalbosDalis = dBudvardis;
-      z.Linksnis = 0;
-      z.Gimine = 0;
-      z.Skaicius = 0;
+      z.Linksnis = zlVardininkas;
+      z.Gimine = zgNenurodyta;
+      z.Skaicius = zskVienaskaita;
       z.Laipsnis = laipsnis;
     }
   }
@@ -302,9 +301,9 @@ class IrasoTikrintojas {
       return;
     TZodis& z = Naujas(rusis);
     z.KalbosDalis = dSkaitvardis;
-    z.Linksnis = 0;
-    z.Gimine = 0;
-    z.Skaicius = rusis == Pataikymas::SkaitvVienaskaita ? 0 : 1;
+    z.Linksnis = zlVardininkas;
+    z.Gimine = zgNenurodyta;
+    z.Skaicius = rusis == Pataikymas::SkaitvVienaskaita ? zskVienaskaita : zskDaugiskaita;
     z.Nr = irasas_.Kategorija();
   }
 
@@ -312,16 +311,17 @@ class IrasoTikrintojas {
     if (zodis_ != irasas_.Vaizdas(TekstoLaukas::Angl1)) return;
     TZodis& z = Naujas(Pataikymas::Kita);
     const std::int32_t kodas = irasas_.DaliesKodas();
-    if (kodas >= 1 && kodas <= 15) z.KalbosDalis = static_cast<std::uint8_t>(kodas - 1);
+    if (kodas >= IrasoKodas(dDaiktavardis) && kodas <= IrasoKodas(dAsmKitas))
+      z.KalbosDalis = static_cast<std::uint8_t>(kodas - 1);
     const std::int32_t klausimas = irasas_.Pozymis();
-    if (kodas == kPrieveiksmis || kodas == kPrielinksnis)
+    if (kodas == IrasoKodas(dPrieveiksmis) || kodas == IrasoKodas(dPrielinksnis))
       // Their case is the one they govern: without a question, read as the nominative, an adverb
       // or preposition would force the nominative on the following noun group.
       z.Linksnis = ValdomasLinksnis(klausimas);
     else if (klausimas >= 1 && klausimas <= 6)
       z.Linksnis = static_cast<std::uint8_t>(klausimas - 1);
-    z.Gimine = 0;
-    z.Skaicius = 0;
+    z.Gimine = zgNenurodyta;
+    z.Skaicius = zskVienaskaita;
   }
 
   ZodynoMazgas& mazgas_;
@@ -365,8 +365,8 @@ std::string AnglMazosiomis(std::string_view zodis) {
 
 bool MazojiRaideLietuviskai(const ZodynoIrasas& irasas) {
   const std::string_view kamienas = irasas.Vaizdas(TekstoLaukas::Kamienas);
-  return irasas.DaliesKodas() == kDaiktavardis && irasas.Pozymis() == 1 && !kamienas.empty() &&
-         DidziojiRaide(kamienas.substr(0, 1)) != kamienas.substr(0, 1);
+  return irasas.DaliesKodas() == IrasoKodas(dDaiktavardis) && irasas.Pozymis() == PozymisTikrinis &&
+         !kamienas.empty() && DidziojiRaide(kamienas.substr(0, 1)) != kamienas.substr(0, 1);
 }
 
 bool AtpazintiVidini(const ZodynuRinkinys& zodynai, std::string_view zodis, TZodis& tikslas,

@@ -4,13 +4,14 @@
 
 #include "app/kalbos_dalys.h"
 #include "app/koduote.h"
+#include "core/kodai.h"
 
 namespace kervosta {
 
 namespace {
 // A record's part of speech as the grid names it; codes outside 1..13 have no name.
 QString IrasoDalis(std::int32_t daliesKodas) {
-  if (daliesKodas < 1 || daliesKodas > 13) return {};
+  if (daliesKodas < IrasoKodas(dDaiktavardis) || daliesKodas > IrasoKodas(dSkaitvardis)) return {};
   return DaliesPavadinimas(static_cast<std::uint8_t>(daliesKodas - 1));
 }
 }  // namespace

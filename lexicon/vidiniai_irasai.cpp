@@ -1,6 +1,7 @@
 #include <string_view>
 
 #include "core/cp1257.h"
+#include "core/kodai.h"
 #include "lexicon/zodyno_failai.h"
 
 namespace kervosta {
@@ -15,11 +16,14 @@ struct VidinisIrasas {
   std::int32_t kategorija, paradigma1, paradigma2, klausimas;
 };
 
-// Kategorija 99 marks the forms of "be", which the grouping recognises by it.
+// The forms of "be" carry their own category, by which the grouping recognises them.
 constexpr VidinisIrasas VidiniuLentele[6] = {
-    {{"am", "am", "was", "been", "being"}, "esu"_lt, "bū"_lt, "es", "buv", "bu", 99, 0, 0, 1},
-    {{"be", "are", "were", "been", "being"}, "yra", "bū"_lt, "es", "buv", "bu", 99, 0, 0, 1},
-    {{"is", "is", "was", "been", "being"}, "yra", "bū"_lt, "yr", "buv", "bu", 99, 0, 0, 1},
+    {{"am", "am", "was", "been", "being"}, "esu"_lt, "bū"_lt, "es", "buv", "bu",
+     KategorijaButi, 0, 0, 1},
+    {{"be", "are", "were", "been", "being"}, "yra", "bū"_lt, "es", "buv", "bu",
+     KategorijaButi, 0, 0, 1},
+    {{"is", "is", "was", "been", "being"}, "yra", "bū"_lt, "yr", "buv", "bu",
+     KategorijaButi, 0, 0, 1},
     {{"can", "can", "could", "*************", "*************"},
      "gali", "galė"_lt, "gal", "galėj"_lt, "galė"_lt, 1, 2, 0, 0},
     {{"do", "does", "did", "done", "doing"}, "daro", "dary", "dar", "dar", "dar", 1, 3, 1, 4},

@@ -12,17 +12,18 @@
 #include <string_view>
 #include <variant>
 
+#include "core/kodai.h"
 #include "lexicon/zodyno_irasas.h"
 
 namespace kervosta {
 
 // Page codes (`PuslapioKodas`): the record part-of-speech code minus one of the page's words.
-inline constexpr std::uint8_t pkDaiktavardis = 0;
-inline constexpr std::uint8_t pkIvardis = 1;
-inline constexpr std::uint8_t pkVeiksmazodis = 2;
-inline constexpr std::uint8_t pkBudvardis = 4;
-inline constexpr std::uint8_t pkKita = 10;
-inline constexpr std::uint8_t pkSkaitvardis = 12;
+inline constexpr std::uint8_t pkDaiktavardis = dDaiktavardis;
+inline constexpr std::uint8_t pkIvardis = dIvardis;
+inline constexpr std::uint8_t pkVeiksmazodis = dVeiksmazodis;
+inline constexpr std::uint8_t pkBudvardis = dBudvardis;
+inline constexpr std::uint8_t pkKita = dNezinoma;
+inline constexpr std::uint8_t pkSkaitvardis = dSkaitvardis;
 
 // The page a record is edited on: that of its part of speech, or the page of the other parts of
 // speech for every code without a page of its own.

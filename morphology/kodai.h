@@ -3,12 +3,15 @@
 //
 // Builder codes count from 1 where a table row or column is chosen by them (case, number,
 // person); gender is coded per builder family because each family indexes its tables with it
-// differently. A value a builder does not know yields no form.
+// differently. A value a builder does not know yields no form. Degree, mood and numeral kind are
+// the word's own codes, from core/kodai.h.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "core/kodai.h"
 
 namespace kervosta {
 
@@ -42,11 +45,6 @@ inline constexpr int gMoteriska = 2;
 inline constexpr int dgVyriska = 0;
 inline constexpr int dgMoteriska = 1;
 
-// Degree of adjectives.
-inline constexpr int lpNelyginamasis = 0;
-inline constexpr int lpAukstesnysis = 1;
-inline constexpr int lpAuksciausiasis = 2;
-
 // Person of verbs: 1 aš, 2 tu, 3 jis/ji, 4 mes, 5 jūs, 6 jie/jos.
 inline constexpr int AsmenuSkaicius = 6;
 
@@ -57,39 +55,36 @@ inline constexpr int lkButasisDazninis = 3;
 inline constexpr int lkBusimasis = 4;
 inline constexpr int lkBendratis = 5;
 
-// Mood of verbs.
-inline constexpr int nTiesiogine = 0;
-inline constexpr int nTariamoji = 1;
-inline constexpr int nLiepiamoji = 2;
-
 // Form kind of verbs: a finite form or the infinitive, or a participle.
 inline constexpr int fAsmenuojama = 0;
 inline constexpr int fDalyvis = 1;
 
-// Numeral kind, also the `Kategorija` of a numeral entry.
-inline constexpr int srKiekinis = 0;
-inline constexpr int srKelintinis = 1;
-
 // Mapping from a word's fields. Where a stored value has no builder code the result is empty and
 // the caller leaves the word's text as it was.
 
-// `Linksnis` 0..5 -> case 1..6; the governed-case marker 7 and anything else map to nothing.
+// `Linksnis` 0..5 -> case 1..6; the governed-case marker and anything else map to nothing.
 constexpr std::optional<int> LinksnioKodas(std::uint8_t linksnis) {
-  if (linksnis > 5) return std::nullopt;
+  if (linksnis > zlVietininkas) return std::nullopt;
   return linksnis + 1;
 }
 
 // `Skaicius` 0 singular, 1 plural -> number 1, 2.
 constexpr int SkaiciausKodas(std::uint8_t skaicius) { return skaicius + 1; }
 
-// `Gimine` 0 unset, 1 masculine, 2 feminine, for each builder family.
-constexpr int BudvardzioGimine(std::uint8_t gimine) { return gimine == 2 ? bgMoteriska : bgVyriska; }
-constexpr int IvardzioGimine(std::uint8_t gimine) { return gimine == 2 ? gMoteriska : gVyriska; }
-constexpr int DalyvioGimine(std::uint8_t gimine) { return gimine == 2 ? dgMoteriska : dgVyriska; }
+// `Gimine`, for each builder family.
+constexpr int BudvardzioGimine(std::uint8_t gimine) {
+  return gimine == zgMoteriska ? bgMoteriska : bgVyriska;
+}
+constexpr int IvardzioGimine(std::uint8_t gimine) {
+  return gimine == zgMoteriska ? gMoteriska : gVyriska;
+}
+constexpr int DalyvioGimine(std::uint8_t gimine) {
+  return gimine == zgMoteriska ? dgMoteriska : dgVyriska;
+}
 // A numeral of unset gender keeps the form it has.
 constexpr std::optional<int> SkaitvardzioGimine(std::uint8_t gimine) {
-  if (gimine == 1) return gVyriska;
-  if (gimine == 2) return gMoteriska;
+  if (gimine == zgVyriska) return gVyriska;
+  if (gimine == zgMoteriska) return gMoteriska;
   return std::nullopt;
 }
 
@@ -98,14 +93,14 @@ constexpr int LaipsnioKodas(std::uint8_t laipsnis) { return laipsnis; }
 constexpr int NuosakosKodas(std::uint8_t nuosaka) { return nuosaka; }
 constexpr int AsmensKodas(std::uint8_t asmuo) { return asmuo; }
 
-// `Laikas` 1 infinitive, 2 present, 3 past, 4 past frequentative, 5 future -> tense code.
+// `Laikas` -> tense code.
 constexpr std::optional<int> LaikoKodas(std::uint8_t laikas) {
   switch (laikas) {
-    case 1: return lkBendratis;
-    case 2: return lkEsamasis;
-    case 3: return lkButasisKartinis;
-    case 4: return lkButasisDazninis;
-    case 5: return lkBusimasis;
+    case zlkBendratis: return lkBendratis;
+    case zlkEsamasis: return lkEsamasis;
+    case zlkButasisKartinis: return lkButasisKartinis;
+    case zlkButasisDazninis: return lkButasisDazninis;
+    case zlkBusimasis: return lkBusimasis;
     default: return std::nullopt;
   }
 }
@@ -113,7 +108,9 @@ constexpr std::optional<int> LaikoKodas(std::uint8_t laikas) {
 // `Veikiamoji` 1 active, 0 passive -> voice (true = active).
 constexpr bool RusiesKodas(std::uint8_t veikiamoji) { return veikiamoji != 0; }
 
-// `AnglForma` 4 (English past participle) asks for a participle, every other code a finite form.
-constexpr int FormosRusis(std::uint8_t anglForma) { return anglForma == 4 ? fDalyvis : fAsmenuojama; }
+// The English past participle asks for a participle, every other form a finite form.
+constexpr int FormosRusis(std::uint8_t anglForma) {
+  return anglForma == afDalyvis ? fDalyvis : fAsmenuojama;
+}
 
 }  // namespace kervosta

@@ -8,13 +8,6 @@ namespace kervosta {
 
 namespace {
 
-// Record part-of-speech codes with a form builder of their own.
-constexpr std::int32_t kDaiktavardis = 1;
-constexpr std::int32_t kIvardis = 2;
-constexpr std::int32_t kVeiksmazodis = 3;
-constexpr std::int32_t kBudvardis = 5;
-constexpr std::int32_t kSkaitvardis = 13;
-
 std::string Arba(const Forma& forma) { return forma.value_or(std::string()); }
 
 std::string DaiktVardininkas(const ZodynoIrasas& irasas, int skaicius) {
@@ -52,12 +45,12 @@ std::string Skaitv(const ZodynoIrasas& irasas, int skaicius) {
 
 std::string CitavimoForma(const ZodynoIrasas& irasas) {
   switch (irasas.DaliesKodas()) {
-    case kDaiktavardis:
+    case IrasoKodas(dDaiktavardis):
       return DaiktVardininkas(irasas, irasas.Paradigma3() == 2 ? skDaugiskaita : skVienaskaita);
-    case kIvardis: return IvardzioVardininkas(irasas);
-    case kVeiksmazodis: return Veiksm(irasas, 1, lkBendratis);
-    case kBudvardis: return Budv(irasas, lpNelyginamasis);
-    case kSkaitvardis: return Skaitv(irasas, skVienaskaita);
+    case IrasoKodas(dIvardis): return IvardzioVardininkas(irasas);
+    case IrasoKodas(dVeiksmazodis): return Veiksm(irasas, 1, lkBendratis);
+    case IrasoKodas(dBudvardis): return Budv(irasas, lpNelyginamasis);
+    case IrasoKodas(dSkaitvardis): return Skaitv(irasas, skVienaskaita);
     default: return irasas.LietZodis();
   }
 }

@@ -24,12 +24,12 @@ class DarbinesReiksmes {
     return linksnis_;
   }
   int Skaicius(const TZodis& z) {
-    if (z.Skaicius <= 1) skaicius_ = SkaiciausKodas(z.Skaicius);
+    if (z.Skaicius <= zskDaugiskaita) skaicius_ = SkaiciausKodas(z.Skaicius);
     return skaicius_;
   }
-  // `Gimine` 0..2; each builder family maps it in its own way.
+  // `Gimine` up to feminine; each builder family maps it in its own way.
   std::uint8_t Gimine(const TZodis& z) {
-    if (z.Gimine <= 2) gimine_ = z.Gimine;
+    if (z.Gimine <= zgMoteriska) gimine_ = z.Gimine;
     return gimine_;
   }
   int Laikas(const TZodis& z) {
@@ -85,14 +85,14 @@ void Skaitvardis(TZodis& z, DarbinesReiksmes& r) {
 void BevardisBudvardis(TZodis& z, const ZodynoIrasas& irasas) {
   Forma forma =
       BudvardzioForma(irasas, bgMoteriska, lVardininkas, skVienaskaita, LaipsnioKodas(z.Laipsnis));
-  const bool us = z.Laipsnis == 0 && irasas.Paradigma1() == UsBudvardzioParadigma;
+  const bool us = z.Laipsnis == lpNelyginamasis && irasas.Paradigma1() == UsBudvardzioParadigma;
   if (forma && us && forma->ends_with('i')) forma->back() = 'u';
   Priskirti(z, forma);
 }
 
 void Budvardis(TZodis& z, DarbinesReiksmes& r) {
   if (z.Laipsnis > lpAuksciausiasis) return;
-  if (z.Gimine == BevardeGimine) {
+  if (z.Gimine == zgBevarde) {
     if (const ZodynoIrasas* irasas = Irasas(z)) BevardisBudvardis(z, *irasas);
     return;
   }
@@ -123,11 +123,9 @@ const ZodynoIrasas* VidinisIrasas(const Aplinka& aplinka, const TZodis& z) {
   return &vidiniai[static_cast<std::size_t>(z.Nr - 1)];
 }
 
-constexpr std::int32_t ButiesKategorija = 99;  // the built-in records of "be"
-
 bool ButiesForma(const Aplinka& aplinka, const TZodis& z) {
   const ZodynoIrasas* vidinis = VidinisIrasas(aplinka, z);
-  return vidinis && vidinis->Kategorija() == ButiesKategorija;
+  return vidinis && vidinis->Kategorija() == KategorijaButi;
 }
 
 // The endings build "būti" as a regular verb; its third persons are "yra" in the present and

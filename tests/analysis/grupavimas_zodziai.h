@@ -2,6 +2,8 @@
 // translation tests, and sentences looked up in it by the real lookup.
 #pragma once
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +47,14 @@ inline Aplinka NaujaTestoAplinka() {
   SkaitytiZodynoTeksta(TestoZodynas, a.Zodynai.PagrindinisZodynas);
   a.AutomatinisVertimas = 1;
   return a;
+}
+
+// The entry of the run state's main dictionary with the English headword; tests name entries so
+// that adding one to the test dictionary moves none.
+inline ZodynoMazgas* TestoIrasas(Aplinka& aplinka, std::string_view angl) {
+  for (ZodynoMazgas* m = aplinka.Zodynai.PagrindinisZodynas.Galva(); m != nullptr; m = m->Kitas)
+    if (m->Duomenys.Vaizdas(TekstoLaukas::Angl1) == angl) return m;
+  throw std::out_of_range("no test dictionary entry '" + std::string(angl) + "'");
 }
 
 // One run state shared by the tests that only read it.

@@ -23,49 +23,54 @@ TEST(AnalizuotiVeiksmazodzius, FoldsAuxiliariesIntoTheMainVerb) {
     int Laikas, Teigiamas, AnglForma, Veikiamoji, Nuosaka;
     std::set<int> Sugerti;
   } atvejai[] = {
-      {{"the", "boy", "did", "not", "see"}, 3, 0, 2, 1, 0, {2}},
-      {{"i", "do", "know"}, 2, 1, 2, 1, 0, {1}},
+      {{"the", "boy", "did", "not", "see"}, zlkButasisKartinis, 0, afBazine, 1, nTiesiogine, {2}},
+      {{"i", "do", "know"}, zlkEsamasis, 1, afBazine, 1, nTiesiogine, {1}},
       // A modal contraction vanishes like the modal and "not" it stands for.
-      {{"i", "won't", "go"}, 5, 0, 2, 1, 0, {1}},
-      {{"he", "would", "go"}, 5, 1, 2, 1, 1, {}},
+      {{"i", "won't", "go"}, zlkBusimasis, 0, afBazine, 1, nTiesiogine, {1}},
+      {{"he", "would", "go"}, zlkBusimasis, 1, afBazine, 1, nTariamoji, {}},
       // "should", "must", "can" stay as verbs of their own before an infinitive.
-      {{"he", "should", "go"}, 1, 1, 2, 1, 0, {}},
-      {{"we", "must", "not", "go"}, 1, 1, 2, 1, 0, {}},
-      {{"to", "go"}, 1, 1, 2, 1, 0, {0}},
-      {{"go"}, 2, 1, 2, 1, 0, {}},
-      {{"you", "know"}, 2, 1, 2, 1, 0, {}},
-      {{"did", "you", "know"}, 3, 1, 2, 1, 0, {}},
-      {{"will", "you", "know"}, 5, 1, 2, 1, 0, {}},
+      {{"he", "should", "go"}, zlkBendratis, 1, afBazine, 1, nTiesiogine, {}},
+      {{"we", "must", "not", "go"}, zlkBendratis, 1, afBazine, 1, nTiesiogine, {}},
+      {{"to", "go"}, zlkBendratis, 1, afBazine, 1, nTiesiogine, {0}},
+      {{"go"}, zlkEsamasis, 1, afBazine, 1, nTiesiogine, {}},
+      {{"you", "know"}, zlkEsamasis, 1, afBazine, 1, nTiesiogine, {}},
+      {{"did", "you", "know"}, zlkButasisKartinis, 1, afBazine, 1, nTiesiogine, {}},
+      {{"will", "you", "know"}, zlkBusimasis, 1, afBazine, 1, nTiesiogine, {}},
       // "can" stays and takes the person; the verb after it is an infinitive.
-      {{"we", "could", "not", "see"}, 1, 1, 2, 1, 0, {}},
+      {{"we", "could", "not", "see"}, zlkBendratis, 1, afBazine, 1, nTiesiogine, {}},
       // Past participles: passive after a form of "be", active past after "have"; a "be" that
       // stays carries the negation alone.
-      {{"the", "book", "is", "done"}, 3, 1, 4, 0, 0, {}},
-      {{"the", "book", "was", "seen"}, 3, 1, 4, 0, 0, {}},
-      {{"the", "book", "was", "not", "seen"}, 3, 1, 4, 0, 0, {}},
-      {{"the", "boy", "has", "seen"}, 3, 1, 3, 1, 0, {2}},
-      {{"i", "have", "seen"}, 3, 1, 3, 1, 0, {1}},
-      {{"the", "boy", "hasn't", "seen"}, 3, 0, 3, 1, 0, {2}},
-      {{"i", "had", "not", "seen"}, 3, 0, 3, 1, 0, {1}},
-      {{"they", "have", "been", "seen"}, 3, 1, 3, 1, 0, {1, 2}},
-      {{"they", "have", "not", "been", "seen"}, 3, 0, 3, 1, 0, {1, 2, 3}},
-      {{"he", "would", "have", "done"}, 3, 1, 4, 1, 0, {}},
-      {{"he", "will", "have", "done"}, 3, 1, 4, 1, 0, {}},
-      {{"he", "won't", "have", "done"}, 3, 0, 4, 1, 0, {1}},
-      {{"the", "book", "was", "being", "seen"}, 3, 1, 4, 0, 0, {2}},
-      {{"the", "book", "will", "be", "seen"}, 3, 1, 4, 0, 0, {2}},
-      {{"the", "book", "would", "not", "be", "seen"}, 3, 1, 4, 0, 0, {3}},
-      {{"the", "book", "should", "not", "be", "seen"}, 3, 1, 4, 0, 0, {}},
+      {{"the", "book", "is", "done"}, zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {}},
+      {{"the", "book", "was", "seen"}, zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {}},
+      {{"the", "book", "was", "not", "seen"}, zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {}},
+      {{"the", "boy", "has", "seen"}, zlkButasisKartinis, 1, afButoji, 1, nTiesiogine, {2}},
+      {{"i", "have", "seen"}, zlkButasisKartinis, 1, afButoji, 1, nTiesiogine, {1}},
+      {{"the", "boy", "hasn't", "seen"}, zlkButasisKartinis, 0, afButoji, 1, nTiesiogine, {2}},
+      {{"i", "had", "not", "seen"}, zlkButasisKartinis, 0, afButoji, 1, nTiesiogine, {1}},
+      {{"they", "have", "been", "seen"}, zlkButasisKartinis, 1, afButoji, 1, nTiesiogine, {1, 2}},
+      {{"they", "have", "not", "been", "seen"},
+       zlkButasisKartinis, 0, afButoji, 1, nTiesiogine, {1, 2, 3}},
+      {{"he", "would", "have", "done"}, zlkButasisKartinis, 1, afDalyvis, 1, nTiesiogine, {}},
+      {{"he", "will", "have", "done"}, zlkButasisKartinis, 1, afDalyvis, 1, nTiesiogine, {}},
+      {{"he", "won't", "have", "done"}, zlkButasisKartinis, 0, afDalyvis, 1, nTiesiogine, {1}},
+      {{"the", "book", "was", "being", "seen"},
+       zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {2}},
+      {{"the", "book", "will", "be", "seen"},
+       zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {2}},
+      {{"the", "book", "would", "not", "be", "seen"},
+       zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {3}},
+      {{"the", "book", "should", "not", "be", "seen"},
+       zlkButasisKartinis, 1, afDalyvis, 0, nTiesiogine, {}},
       // -ing forms: after a modal the "be" vanishes too.
-      {{"he", "is", "going"}, 2, 1, 5, 1, 0, {1}},
-      {{"he", "will", "be", "going"}, 5, 1, 5, 1, 0, {1, 2}},
-      {{"he", "would", "be", "going"}, 5, 1, 5, 1, 0, {2}},
-      {{"he", "would", "not", "be", "going"}, 5, 0, 5, 1, 0, {1, 3}},
-      {{"he", "should", "be", "going"}, 1, 1, 5, 1, 0, {2}},
-      {{"he", "should", "not", "be", "going"}, 1, 1, 5, 1, 0, {3}},
+      {{"he", "is", "going"}, zlkEsamasis, 1, afIng, 1, nTiesiogine, {1}},
+      {{"he", "will", "be", "going"}, zlkBusimasis, 1, afIng, 1, nTiesiogine, {1, 2}},
+      {{"he", "would", "be", "going"}, zlkBusimasis, 1, afIng, 1, nTiesiogine, {2}},
+      {{"he", "would", "not", "be", "going"}, zlkBusimasis, 0, afIng, 1, nTiesiogine, {1, 3}},
+      {{"he", "should", "be", "going"}, zlkBendratis, 1, afIng, 1, nTiesiogine, {2}},
+      {{"he", "should", "not", "be", "going"}, zlkBendratis, 1, afIng, 1, nTiesiogine, {3}},
       // "let's": a command to us.
-      {{"let's", "go"}, 2, 1, 2, 1, 2, {}},
-      {{"he", "won't", "be", "going"}, 5, 0, 5, 1, 0, {1, 2}},
+      {{"let's", "go"}, zlkEsamasis, 1, afBazine, 1, nLiepiamoji, {}},
+      {{"he", "won't", "be", "going"}, zlkBusimasis, 0, afIng, 1, nTiesiogine, {1, 2}},
   };
   for (const auto& a : atvejai) {
     TSakinys s = Sakinys(a.Zodziai);
@@ -89,7 +94,7 @@ TEST(ApdorotiPradiniVeiksmazodi, OnlyALoneVerbOpeningTheSentence) {
     SGList grupes;
     SudarytiGrupes(s, grupes);
     ApdorotiPradiniVeiksmazodi(grupes, 5);
-    for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(s.Zodziai[i].Nuosaka, 0) << i;
+    for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(s.Zodziai[i].Nuosaka, nTiesiogine) << i;
   }
 }
 

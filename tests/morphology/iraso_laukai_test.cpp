@@ -74,11 +74,11 @@ TEST(IrasoLaukai, EachPageSavesItsRecord) {
       {SkaitvardzioLaukai{.Vienaskaita = "ten", .Skaitmenys = "10", .Kamienas = Lt("dešimt"),
                           .Klausimas = 2, .KiekinioLinksniuote = 1},
        "pos=13\ten=ten||10\tlt=dešimt\tstem=dešimt\tp1=-1\tp2=-1\tp3=2"},
-      {SkaitvardzioLaukai{.Tipas = 1, .Vienaskaita = "first", .Skaitmenys = "1st",
+      {SkaitvardzioLaukai{.Tipas = srKelintinis, .Vienaskaita = "first", .Skaitmenys = "1st",
                           .Kamienas = "pirm", .KiekinioLinksniuote = 3,
                           .KelintinioLinksniuote = 0},
        "pos=13\tcat=1\ten=first||1st\tlt=pirmas\tstem=pirm"},
-      {KitoZodzioLaukai{.KalbosDalis = 7, .Klausimas = 4, .Angliskas = "about",
+      {KitoZodzioLaukai{.KalbosDalis = dPrielinksnis, .Klausimas = 4, .Angliskas = "about",
                         .Lietuviskas = "apie"},
        "pos=8\tattr=4\ten=about\tlt=apie"},
   };
@@ -104,9 +104,9 @@ TEST(IrasoLaukai, RecordLoadsBackOntoItsPage) {
       SkaitvardzioLaukai{.Vienaskaita = "two", .Kamienas = "du", .Kaitomas = true,
                          .KiekinioLinksniuote = 5},
       SkaitvardzioLaukai{.Vienaskaita = "ten", .Kamienas = Lt("dešimt"), .Klausimas = 2},
-      SkaitvardzioLaukai{.Tipas = 1, .Vienaskaita = "third", .Kamienas = Lt("tre"),
+      SkaitvardzioLaukai{.Tipas = srKelintinis, .Vienaskaita = "third", .Kamienas = Lt("tre"),
                          .KelintinioLinksniuote = 1},
-      KitoZodzioLaukai{.KalbosDalis = 3, .Angliskas = "fast", .Lietuviskas = "greitai"},
+      KitoZodzioLaukai{.KalbosDalis = dPrieveiksmis, .Angliskas = "fast", .Lietuviskas = "greitai"},
   };
   const std::uint8_t kodai[] = {pkDaiktavardis, pkBudvardis, pkVeiksmazodis,
                                 pkIvardis,      pkSkaitvardis, pkKita};
@@ -151,12 +151,14 @@ TEST(IrasoLaukai, RefusalsNameWhatIsWrong) {
        "Pasirinkite įvardžio linksniuotę."_lt},
       {SkaitvardzioLaukai{.Vienaskaita = "five", .Kaitomas = true, .KiekinioLinksniuote = -1},
        "Pasirinkite kiekinio skaitvardžio linksniuotę."_lt},
-      {SkaitvardzioLaukai{.Tipas = 1, .Vienaskaita = "fifth", .KelintinioLinksniuote = 2},
+      {SkaitvardzioLaukai{.Tipas = srKelintinis, .Vienaskaita = "fifth",
+                          .KelintinioLinksniuote = 2},
        "Pasirinkite kelintinio skaitvardžio linksniuotę."_lt},
       {KitoZodzioLaukai{.KalbosDalis = -1, .Angliskas = "fast"}, "Pasirinkite kalbos dalį."_lt},
-      {KitoZodzioLaukai{.KalbosDalis = 0, .Angliskas = "fast"},
+      {KitoZodzioLaukai{.KalbosDalis = dDaiktavardis, .Angliskas = "fast"},
        "Kalbos dalis „Daiktavardis“ pildoma savo puslapyje."_lt},
-      {KitoZodzioLaukai{.KalbosDalis = 3, .Angliskas = "fast", .Lietuviskas = ilgas}, perIlgas},
+      {KitoZodzioLaukai{.KalbosDalis = dPrieveiksmis, .Angliskas = "fast", .Lietuviskas = ilgas},
+       perIlgas},
   };
   for (const Atvejis& a : atvejai) EXPECT_EQ(LaukuKlaida(a.laukai), a.klaida) << a.laukai.index();
 
@@ -167,7 +169,7 @@ TEST(IrasoLaukai, RefusalsNameWhatIsWrong) {
       Vaikscioti(),
       IvardzioLaukai{.Angliskas = "mine", .Linksniuote = -1},
       SkaitvardzioLaukai{.Vienaskaita = "ten", .KiekinioLinksniuote = -1},
-      KitoZodzioLaukai{.KalbosDalis = 3, .Angliskas = "fast"}};
+      KitoZodzioLaukai{.KalbosDalis = dPrieveiksmis, .Angliskas = "fast"}};
   for (const IrasoLaukai& laukai : tinkami) EXPECT_EQ(LaukuKlaida(laukai), std::nullopt);
 }
 
@@ -194,7 +196,7 @@ TEST(IrasoPavyzdziai, NumeralLinesByKind) {
                          "dvi, dviejų, dviem, dvi, dviem, dviejose"_lt, "", ""}));
   EXPECT_EQ(Pavyzdziai(SkaitvardzioLaukai{.Kamienas = "du", .KiekinioLinksniuote = 5}),
             std::vector<std::string>(4));
-  const auto pirmas = Pavyzdziai(SkaitvardzioLaukai{.Tipas = 1, .Kamienas = "pirm"});
+  const auto pirmas = Pavyzdziai(SkaitvardzioLaukai{.Tipas = srKelintinis, .Kamienas = "pirm"});
   ASSERT_EQ(pirmas.size(), 4u);
   EXPECT_EQ(pirmas[1], "pirma, pirmos, pirmai, pirmą, pirma, pirmoje"_lt);
   EXPECT_EQ(pirmas[2], "pirmi, pirmų, pirmiems, pirmus, pirmais, pirmuose"_lt);

@@ -38,9 +38,9 @@ TEST(RodytiParadigma, NounShowsItsFeaturesEnglishFormsAndBothNumbersWithoutTheVo
   irasas.NustatytiTeksta(TekstoLaukas::Angl2, "man");
   irasas.NustatytiTeksta(TekstoLaukas::Angl3, "men");
   TZodis vyras = Zodis(sarasas, dDaiktavardis, "men", "vyrus", irasas);
-  vyras.Linksnis = 3;
-  vyras.Gimine = 1;
-  vyras.Skaicius = 1;
+  vyras.Linksnis = zlGalininkas;
+  vyras.Gimine = zgVyriska;
+  vyras.Skaicius = zskDaugiskaita;
   EXPECT_EQ(Ataskaita(vyras),
             "Žodis: men\nVertimas: vyrus\nGalininko linksnis\nVyriška giminė\nDaugiskaita\n"
             "Kalbos dalis: Daiktavardis \n\n"
@@ -124,7 +124,7 @@ TEST(RodytiParadigma, ReflexiveVerbShowsEveryTenseMoodAndParticiple) {
     irasas.NustatytiTeksta(laukas, tekstas);
   TZodis zodis = Zodis(sarasas, dVeiksmazodis, "learn", "mokytis", irasas);
   zodis.Asmuo = 1;
-  zodis.Laikas = 2;
+  zodis.Laikas = zlkEsamasis;
   zodis.Linksnis = BeLinksnio;
   const std::string ataskaita = Ataskaita(zodis);
   EXPECT_EQ(ataskaita.substr(0, ataskaita.find("\n\nEsamasis laikas: ")),

@@ -15,24 +15,21 @@ namespace {
 // produces.
 class Generavimas : public ::testing::Test {
  protected:
-  // Entries of the test dictionary: 6 book, 9 see, 12 big, 19 two.
-  ZodynoMazgas* Mazgas(int nr) { return aplinka.Zodynai.PagrindinisZodynas.Rasti(nr); }
-
-  TZodis& Prideti(std::uint8_t dalis, std::string_view liet, int irasas) {
+  TZodis& Prideti(std::uint8_t dalis, std::string_view liet, std::string_view angl) {
     TZodis z;
     z.KalbosDalis = dalis;
     z.Liet = std::string(liet);
-    z.Irasas = Mazgas(irasas);
+    z.Irasas = testai::TestoIrasas(aplinka, angl);
     return sakinys.Zodziai[sakinys.Zodziai.Prideti(std::move(z))];
   }
 
   // "seen" as a passive past participle, governing no case.
   void PridetiMatyta(std::uint8_t gimine) {
-    TZodis& z = Prideti(dVeiksmazodis, "matyti", 9);
+    TZodis& z = Prideti(dVeiksmazodis, "matyti", "see");
     z.Linksnis = BeLinksnio;
     z.Gimine = gimine;
-    z.Laikas = 3;
-    z.AnglForma = 4;
+    z.Laikas = zlkButasisKartinis;
+    z.AnglForma = afDalyvis;
     z.Veikiamoji = 0;
   }
 
@@ -52,16 +49,16 @@ class Generavimas : public ::testing::Test {
 // no gender keep the looked-up text, and the numeral's case does not reach the passive after it.
 TEST_F(Generavimas, BuiltInRecordWinsOnlyWhenItsNumberNamesOneAndOddValuesKeepTheText) {
   for (int nr : {3, 40, -1}) {
-    TZodis& z = Prideti(dVeiksmazodis, "matyti", 9);
+    TZodis& z = Prideti(dVeiksmazodis, "matyti", "see");
     z.Vidinis = 1;
     z.Nr = nr;
-    z.Laikas = 2;
+    z.Laikas = zlkEsamasis;
   }
-  Prideti(dBudvardis, "didelis", 12).Laipsnis = 3;
-  TZodis& skaitvardis = Prideti(dSkaitvardis, "du", 19);
+  Prideti(dBudvardis, "didelis", "big").Laipsnis = lpAuksciausiasis + 1;
+  TZodis& skaitvardis = Prideti(dSkaitvardis, "du", "two");
   skaitvardis.Angl = "two";
-  skaitvardis.Linksnis = 1;
-  PridetiMatyta(0);
+  skaitvardis.Linksnis = zlKilmininkas;
+  PridetiMatyta(zgNenurodyta);
   EXPECT_EQ(Generuoti(), "yra|mato|mato|didelis|du|matytas");
 }
 
@@ -71,8 +68,8 @@ TEST_F(Generavimas, PassiveParticipleCarriesTheCaseOfAnEarlierWord) {
   const char* tiketina[] = {"knyga|matyta", "knygos|matytos", "matyta"};
   for (std::uint8_t linksnis : {0, 1, 2}) {
     sakinys.Zodziai.Isvalyti();
-    if (linksnis < 2) Prideti(dDaiktavardis, "knyga", 6).Linksnis = linksnis;
-    PridetiMatyta(2);
+    if (linksnis < 2) Prideti(dDaiktavardis, "knyga", "book").Linksnis = linksnis;
+    PridetiMatyta(zgMoteriska);
     EXPECT_EQ(Generuoti(), tiketina[linksnis]);
   }
 }
@@ -100,7 +97,10 @@ TEST_F(Generavimas, AnyWordsAndFeaturesAnalyseAndGenerateWithoutFault) {
       z.Teigiamas = baitas() % 2; z.Veikiamoji = baitas() % 2; z.Vidinis = baitas() % 2;
       z.Nr = static_cast<int>(atsitiktinis() % 24) - 6;
       const unsigned irasas = atsitiktinis() % 3;
-      z.Irasas = irasas == 0 ? nullptr : irasas == 1 ? blogas : Mazgas(1 + atsitiktinis() % 19);
+      const auto bet = [&] {
+        return aplinka.Zodynai.PagrindinisZodynas.Rasti(1 + atsitiktinis() % 19);
+      };
+      z.Irasas = irasas == 0 ? nullptr : irasas == 1 ? blogas : bet();
       saltinis.Zodziai.Prideti(z);
     }
     aplinka.GramatineAnalize = static_cast<std::uint8_t>(bandymas % 2);

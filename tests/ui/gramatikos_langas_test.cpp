@@ -135,7 +135,10 @@ class GramatikosLangasTest : public QObject {
 
     TForm3 narsykle(l.Langas.Busena(), l.Dialogai, "");
     auto* tinklelis = Valdiklis<QTableView>(narsykle, "ZodSar");
-    tinklelis->setCurrentIndex(tinklelis->model()->index(4, 0));
+    const QModelIndexList geras = tinklelis->model()->match(
+        tinklelis->model()->index(0, 0), Qt::DisplayRole, u"good"_s, 1, Qt::MatchExactly);
+    QCOMPARE(geras.size(), 1);
+    tinklelis->setCurrentIndex(geras.front());
     QString detales;
     l.Dialogai.Langai = {[&](QDialog& langas) { detales = Detales(langas); return 0; }};
     Paspausti(narsykle, "Linksniuoti");
