@@ -66,7 +66,8 @@ TEST_F(Generavimas, BuiltInRecordWinsOnlyWhenItsNumberNamesOneAndOddValuesKeepTh
 // starts from the nominative singular when it opens the sentence.
 TEST_F(Generavimas, PassiveParticipleCarriesTheCaseOfAnEarlierWord) {
   const char* tiketina[] = {"knyga|matyta", "knygos|matytos", "matyta"};
-  for (std::uint8_t linksnis : {0, 1, 2}) {
+  const std::uint8_t linksniai[] = {0, 1, 2};
+  for (std::uint8_t linksnis : linksniai) {
     sakinys.Zodziai.Isvalyti();
     if (linksnis < 2) Prideti(dDaiktavardis, "knyga", "book").Linksnis = linksnis;
     PridetiMatyta(zgMoteriska);
@@ -96,9 +97,9 @@ TEST_F(Generavimas, AnyWordsAndFeaturesAnalyseAndGenerateWithoutFault) {
       z.Laikas = baitas(); z.Nuosaka = baitas(); z.Asmuo = baitas(); z.AnglForma = baitas() % 7;
       z.Teigiamas = baitas() % 2; z.Veikiamoji = baitas() % 2; z.Vidinis = baitas() % 2;
       z.Nr = static_cast<int>(atsitiktinis() % 24) - 6;
-      const unsigned irasas = atsitiktinis() % 3;
+      const auto irasas = atsitiktinis() % 3;
       const auto bet = [&] {
-        return aplinka.Zodynai.PagrindinisZodynas.Rasti(1 + atsitiktinis() % 19);
+        return aplinka.Zodynai.PagrindinisZodynas.Rasti(1 + static_cast<int>(atsitiktinis() % 19));
       };
       z.Irasas = irasas == 0 ? nullptr : irasas == 1 ? blogas : bet();
       saltinis.Zodziai.Prideti(z);
