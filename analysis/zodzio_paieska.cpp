@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "analysis/segment_isvedimas.h"
@@ -330,19 +331,31 @@ class IrasoTikrintojas {
   TZodziuList& kandidatai_;
 };
 
-// Only entries that store the word, or the word less a possessive ending, among their English
-// forms can match it; the index finds them, and they are checked in list order, as a walk of the
-// whole list would check them.
+// Only entries that store the word among their English forms, or the word less a possessive
+// ending as headword ("boy's") or plural ("boys'"), can match it; the index finds them, and they
+// are checked in list order, as a walk of the whole list would check them. The index leaves out
+// empty forms but headwords, so an empty word is looked up by the walk.
 void IeskotiSarase(const ZodynoSarasas& sarasas, std::string_view zodis, TZodziuList& kandidatai) {
-  std::vector<ZodynoSarasas::Vieta> vietos;
-  const auto prideti = [&](std::string_view forma) {
-    const std::vector<ZodynoSarasas::Vieta>& rasta = sarasas.SuForma(forma);
-    vietos.insert(vietos.end(), rasta.begin(), rasta.end());
-  };
-  prideti(zodis);
-  if (zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'")))
-    prideti(zodis.substr(0, zodis.size() - 2));
-  if (zodis.ends_with("s'")) prideti(zodis.substr(0, zodis.size() - 1));
+  if (zodis.empty()) {
+    for (ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas) IeskotiIrase(*m, zodis, kandidatai);
+    return;
+  }
+  using Vietos = std::span<const ZodynoSarasas::Vieta>;
+  const Vietos tiksliai = sarasas.SuForma(zodis);
+  const Vietos vienaskaita = zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'"))
+                                 ? sarasas.SuForma(zodis.substr(0, zodis.size() - 2))
+                                 : Vietos();
+  const Vietos daugiskaita =
+      zodis.ends_with("s'") ? sarasas.SuForma(zodis.substr(0, zodis.size() - 1)) : Vietos();
+  if (vienaskaita.empty() && daugiskaita.empty()) {
+    for (const ZodynoSarasas::Vieta& v : tiksliai) IeskotiIrase(*v.Mazgas, zodis, kandidatai);
+    return;
+  }
+  std::vector<ZodynoSarasas::Vieta> vietos(tiksliai.begin(), tiksliai.end());
+  for (const ZodynoSarasas::Vieta& v : vienaskaita)
+    if (v.Laukai & ZodynoSarasas::Angl1Bitas) vietos.push_back(v);
+  for (const ZodynoSarasas::Vieta& v : daugiskaita)
+    if (v.Laukai & ZodynoSarasas::Angl3Bitas) vietos.push_back(v);
   std::sort(vietos.begin(), vietos.end(),
             [](const auto& a, const auto& b) { return a.Pozicija < b.Pozicija; });
   const auto paskutine = std::unique(vietos.begin(), vietos.end(),
