@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "analysis/kandidatu_atmintis.h"
 #include "analysis/koregavimas.h"
 #include "core/sakinys.h"
 #include "lexicon/zodynai.h"
@@ -17,6 +18,7 @@ struct Aplinka {
   ZodynuRinkinys Zodynai;
   ZodynoSarasas Vardai;                  // names met in this run that the dictionaries lack
   TSakinys Variantai;                    // candidates of the latest lookup
+  KandidatuAtmintis Atmintis;            // candidates of the words translation has met
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction
   std::uint8_t GramatineAnalize = 1;     // syntactic grouping on
   // Automatic lookup tells the parts of speech of a word apart by the words around it; off, the

@@ -1,5 +1,6 @@
 #include "analysis/sakinio_paieska.h"
 
+#include <memory>
 #include <vector>
 
 #include "analysis/frazes.h"
@@ -66,21 +67,18 @@ void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
 
 // The candidates of every word, looked up once: the words after the current one tell its part
-// of speech, and each list becomes `aplinka.Variantai` when its word's turn comes.
+// of speech. The lists come from, and go into, the memory of `aplinka`.
 class SakinioKandidatai {
  public:
   SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
     sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
-    ieskota_.assign(static_cast<std::size_t>(s.Kiekis()), false);
   }
 
-  // Fills `aplinka.Variantai` with the candidates of word i; false when the word is settled
-  // without the dictionary.
-  bool Ieskoti(int i) {
+  // The candidates of word i; nullptr when the word is settled without the dictionary.
+  const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
-    if (SurastiBeZodyno(aplinka_, s_, i)) return false;
-    aplinka_.Variantai.Zodziai = std::move(Sarasas(i));
-    return true;
+    if (SurastiBeZodyno(aplinka_, s_, i)) return nullptr;
+    return &Sarasas(i);
   }
 
   // Whether the word after `i` may be a noun of time ("last week").
@@ -111,35 +109,43 @@ class SakinioKandidatai {
   }
 
  private:
+  const TZodziuList& Sarasas(int i) {
+    KandidatuAtmintis::Sarasas& sarasas = sarasai_[static_cast<std::size_t>(i)];
+    if (sarasas) return *sarasas;
+    const std::string& angl = s_.Zodziai[i].Angl;
+    sarasas = aplinka_.Atmintis.Rasti(aplinka_.Zodynai, angl);
+    if (sarasas) return *sarasas;
+    auto naujas = std::make_shared<TZodziuList>();
+    IeskotiKandidatu(aplinka_.Zodynai, angl, *naujas);
+    aplinka_.Atmintis.Isiminti(angl, naujas);
+    sarasas = std::move(naujas);
+    return *sarasas;
+  }
+
   // A British spelling the dictionary lacks is looked up in its American spelling; the
   // candidates keep the English word as written.
-  TZodziuList& Sarasas(int i) {
-    const auto j = static_cast<std::size_t>(i);
-    TZodziuList& sarasas = sarasai_[j];
-    if (ieskota_[j]) return sarasas;
-    ieskota_[j] = true;
-    const std::string& angl = s_.Zodziai[i].Angl;
-    IeskotiZodyne(aplinka_.Zodynai, angl, sarasas);
-    for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
-      if (sarasas.Kiekis() > 0) break;
-      IeskotiZodyne(aplinka_.Zodynai, variantas, sarasas);
-    }
+  static void IeskotiKandidatu(ZodynuRinkinys& zodynai, const std::string& angl,
+                               TZodziuList& sarasas) {
+    IeskotiZodyne(zodynai, angl, sarasas);
+    if (sarasas.Kiekis() == 0)
+      for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
+        if (sarasas.Kiekis() > 0) break;
+        IeskotiZodyne(zodynai, variantas, sarasas);
+      }
     for (int c = 0; c < sarasas.Kiekis(); ++c) sarasas[c].Angl = angl;
-    return sarasas;
   }
 
   Aplinka& aplinka_;
   TSakinys& s_;
-  std::vector<TZodziuList> sarasai_;
-  std::vector<bool> ieskota_;
+  std::vector<KandidatuAtmintis::Sarasas> sarasai_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
 // right after such a name ("Mr Green", "John Green"), read by context.
-bool Vardas(const Aplinka& aplinka, const TSakinys& s, int i) {
+bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const TSakinys& s, int i) {
   const TZodis& zodis = s.Zodziai[i];
   if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
-  if (aplinka.Variantai.Kiekis() == 0) return true;
+  if (variantai.Kiekis() == 0) return true;
   if (!aplinka.KontekstoTaisykle || SakinioPradzia(s, i)) return false;
   const bool poVardo = s.DalisYra(i - 1, dDaiktavardis) && s.Zodziai[i - 1].Irasas &&
                        s.Zodziai[i - 1].Irasas->Duomenys.Pozymis() == 1 &&
@@ -147,28 +153,29 @@ bool Vardas(const Aplinka& aplinka, const TSakinys& s, int i) {
   return PoTitulo(s, i) || poVardo;
 }
 
-// The candidate of the list that automatic lookup takes for word i; the list is not empty.
+// The candidate of word i's list that automatic lookup takes; the list is not empty.
 const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
-                                    const TSakinys& s, int i) {
+                                    const TZodziuList& variantai, const TSakinys& s, int i) {
   const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
                               aplinka.KontekstoTaisykle};
-  return ParinktiKandidata(aplinka.Variantai.Zodziai, k);
+  return ParinktiKandidata(variantai, k);
 }
 
 bool Skaitmenys(std::string_view angl) {
   return !angl.empty() && angl.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
+void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai,
+                      const TZodziuList& variantai, TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
-  if (Vardas(aplinka, s, i)) {
+  if (Vardas(aplinka, variantai, s, i)) {
     PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
-  } else if (aplinka.Variantai.Kiekis() == 0) {
+  } else if (variantai.Kiekis() == 0) {
     RodytiAngliska(zodis);
     // "300 pages": a number the dictionary has no entry for is a numeral all the same.
     if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
   } else {
-    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, s, i), zodis);
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, variantai, s, i), zodis);
   }
 }
 
@@ -176,8 +183,8 @@ void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys&
 // none of the list (an unknown word, or a name read from the context).
 int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TSakinys& s, int i) {
   const TZodziuList& variantai = aplinka.Variantai.Zodziai;
-  if (variantai.Kiekis() == 0 || Vardas(aplinka, s, i)) return NeraPasirinkimo;
-  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, s, i);
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, variantai, s, i)) return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, variantai, s, i);
   for (int c = 0; c < variantai.Kiekis(); ++c)
     if (&variantai[c] == &parinktas) return c + 1;
   return NeraPasirinkimo;
@@ -200,14 +207,14 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)
     RodytiAngliska(zodis);
   else
-    ImtiAutomatiskai(aplinka, kandidatai, s, i);
+    ImtiAutomatiskai(aplinka, kandidatai, variantai, s, i);
 }
 
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
   SakinioKandidatai kandidatai(aplinka, saltinis);
   for (int i = 0; i < saltinis.Kiekis(); ++i)
-    if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
+    if (const TZodziuList* variantai = kandidatai.Ieskoti(i)) sprendimas(kandidatai, *variantai, i);
   IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
   SutvarkytiFrazes(aplinka, saltinis);
 }
@@ -222,13 +229,17 @@ void PerimtiKandidata(const TZodis& kandidatas, TZodis& zodis) {
 }
 
 void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
-    ImtiAutomatiskai(aplinka, kandidatai, saltinis, i);
-  });
+  SurastiKiekviena(aplinka, saltinis,
+                   [&](SakinioKandidatai& kandidatai, const TZodziuList& variantai, int i) {
+                     ImtiAutomatiskai(aplinka, kandidatai, variantai, saltinis, i);
+                   });
 }
 
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
+  SurastiKiekviena(aplinka, saltinis,
+                   [&](SakinioKandidatai& kandidatai, const TZodziuList& variantai, int i) {
+    // The question shows, and its answer may refill, `aplinka.Variantai`.
+    for (int c = 0; c < variantai.Kiekis(); ++c) aplinka.Variantai.Zodziai.Prideti(variantai[c]);
     if (aplinka.Variantai.Kiekis() == 1)
       PerimtiKandidata(aplinka.Variantai.Zodziai[0], saltinis.Zodziai[i]);
     else

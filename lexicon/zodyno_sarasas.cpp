@@ -29,7 +29,8 @@ std::uint64_t Maisa(std::string_view forma) {
 
 ZodynoSarasas::ZodynoSarasas(ZodynoSarasas&& kitas) noexcept
     : galva_(std::exchange(kitas.galva_, nullptr)),
-      uodega_(std::exchange(kitas.uodega_, nullptr)) {
+      uodega_(std::exchange(kitas.uodega_, nullptr)),
+      versija_(kitas.versija_ + 1) {
   kitas.Pakeista();
 }
 

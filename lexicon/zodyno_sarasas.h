@@ -64,6 +64,9 @@ class ZodynoSarasas {
   std::span<const Vieta> SuForma(std::string_view forma) const;
   // Tells the index that a node's record was written.
   void Pakeista() { ++versija_; }
+  // Changes with every change of the list, a move into another list included, so that whatever
+  // was drawn from the list can tell whether it still holds.
+  std::uint64_t Versija() const { return versija_; }
 
  private:
   // A slot of the open-addressing table: a form and its run of hits in `vietos_`; Kiekis 0
