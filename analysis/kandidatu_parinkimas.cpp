@@ -1,8 +1,9 @@
 #include "analysis/kandidatu_parinkimas.h"
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <string_view>
-#include <vector>
 
 #include "analysis/segment_sutrumpinimai.h"
 
@@ -128,7 +129,24 @@ constexpr std::uint32_t FormuBitai(std::initializer_list<std::uint8_t> formos) {
   return b;
 }
 
-using Pageidavimai = std::vector<Pageidavimas>;
+// The choices in order of preference; never more than four, kept off the heap since every word
+// with candidates asks for them.
+class Pageidavimai {
+ public:
+  Pageidavimai() = default;
+  Pageidavimai(std::initializer_list<Pageidavimas> pageidavimai) {
+    for (const Pageidavimas& p : pageidavimai) Prideti(p);
+  }
+  void Prideti(const Pageidavimas& p) {
+    if (kiekis_ < eile_.size()) eile_[kiekis_++] = p;
+  }
+  const Pageidavimas* begin() const { return eile_.data(); }
+  const Pageidavimas* end() const { return eile_.data() + kiekis_; }
+
+ private:
+  std::array<Pageidavimas, 4> eile_{};
+  std::size_t kiekis_ = 0;
+};
 
 // The word matches the form of its entry that only the third person singular has ("leaves").
 bool TreciasisAsmuo(const TZodis& z) {
@@ -212,7 +230,7 @@ Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
     for (int i = 0; i < kandidatai.Kiekis(); ++i)
       if (TikBazine(kandidatai[i])) return {{dVeiksmazodis, FormuBitai({FormaBazine})}};
   Pageidavimai p = DaiktavardzioVieta(k);
-  p.push_back({dIvardis});
+  p.Prideti({dIvardis});
   return p;
 }
 

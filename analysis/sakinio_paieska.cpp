@@ -1,5 +1,6 @@
 #include "analysis/sakinio_paieska.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -46,10 +47,11 @@ bool MenuoMay(const TSakinys& s, int i) {
 }
 
 // Punctuation and built-in words need no dictionary; returns whether the word is settled.
-bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i) {
+// `yraVidinis`: whether the word is a built-in word at all.
+bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i, bool yraVidinis) {
   TZodis& zodis = s.Zodziai[i];
   if (zodis.KalbosDalis == dSkyriklis) return true;
-  if (MenuoMay(s, i)) return false;
+  if (MenuoMay(s, i) || !yraVidinis) return false;
   TZodis vidinis;
   vidinis.Angl = zodis.Angl;
   vidinis.KalbosDalis = zodis.KalbosDalis;
@@ -72,12 +74,13 @@ class SakinioKandidatai {
  public:
   SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
     sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
+    vidiniuDalys_.assign(static_cast<std::size_t>(s.Kiekis()), Neatpazinta);
   }
 
   // The candidates of word i; nullptr when the word is settled without the dictionary.
   const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
-    if (SurastiBeZodyno(aplinka_, s_, i)) return nullptr;
+    if (SurastiBeZodyno(aplinka_, s_, i, VidinioDalis(i) != NeVidinis)) return nullptr;
     return &Sarasas(i);
   }
 
@@ -86,8 +89,8 @@ class SakinioKandidatai {
     if (!s_.Yra(i + 1) || s_.Zodziai[i + 1].KalbosDalis == dSkyriklis) return false;
     const TZodziuList& kandidatai = Sarasas(i + 1);
     for (int c = 0; c < kandidatai.Kiekis(); ++c)
-      if (kandidatai[c].Irasas && kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas &&
-          kandidatai[c].KalbosDalis == dDaiktavardis)
+      if (kandidatai[c].KalbosDalis == dDaiktavardis && kandidatai[c].Irasas &&
+          kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas)
         return true;
     return false;
   }
@@ -98,9 +101,8 @@ class SakinioKandidatai {
     if (!s_.Yra(k)) return 0;
     const TZodis& kitas = s_.Zodziai[k];
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
-    TZodis vidinis;
-    if (!MenuoMay(s_, k) && AtpazintiVidini(aplinka_.Zodynai, kitas.Angl, vidinis))
-      return DaliesBitas(vidinis.KalbosDalis);
+    if (!MenuoMay(s_, k) && VidinioDalis(k) != NeVidinis)
+      return DaliesBitas(static_cast<std::uint8_t>(VidinioDalis(k)));
     const TZodziuList& kandidatai = Sarasas(k);
     std::uint32_t dalys = 0;
     for (int c = 0; c < kandidatai.Kiekis(); ++c) dalys |= DaliesBitas(kandidatai[c].KalbosDalis);
@@ -109,6 +111,22 @@ class SakinioKandidatai {
   }
 
  private:
+  static constexpr std::int16_t Neatpazinta = -2;
+  static constexpr std::int16_t NeVidinis = -1;
+
+  // The part of speech word i takes as a built-in word, or NeVidinis; asked for every word and
+  // for the word after it, so recognised once. Neither whether a word is built in nor its part
+  // of speech depends on the form of address.
+  std::int16_t VidinioDalis(int i) {
+    std::int16_t& dalis = vidiniuDalys_[static_cast<std::size_t>(i)];
+    if (dalis == Neatpazinta) {
+      TZodis vidinis;
+      dalis = AtpazintiVidini(aplinka_.Zodynai, s_.Zodziai[i].Angl, vidinis) ? vidinis.KalbosDalis
+                                                                             : NeVidinis;
+    }
+    return dalis;
+  }
+
   const TZodziuList& Sarasas(int i) {
     KandidatuAtmintis::Sarasas& sarasas = sarasai_[static_cast<std::size_t>(i)];
     if (sarasas) return *sarasas;
@@ -138,6 +156,7 @@ class SakinioKandidatai {
   Aplinka& aplinka_;
   TSakinys& s_;
   std::vector<KandidatuAtmintis::Sarasas> sarasai_;
+  std::vector<std::int16_t> vidiniuDalys_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
