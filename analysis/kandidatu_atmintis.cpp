@@ -9,18 +9,40 @@ KandidatuAtmintis::Sarasas KandidatuAtmintis::Rasti(const ZodynuRinkinys& zodyna
   const std::uint64_t pagrindinio = zodynai.PagrindinisZodynas.Versija();
   const std::uint64_t vartotojo = zodynai.VartotojoZodynas.Versija();
   if (pagrindinio != pagrindinioVersija_ || vartotojo != vartotojoVersija_) {
-    sarasai_.clear();
+    Pamirsti();
     pagrindinioVersija_ = pagrindinio;
     vartotojoVersija_ = vartotojo;
     return nullptr;
   }
-  const auto rasta = sarasai_.find(zodis);
-  return rasta == sarasai_.end() ? nullptr : rasta->second;
+  if (kiekis_ == 0) return nullptr;
+  return lizdai_[Vieta(zodis, FormosMaisa(zodis))].Kandidatai;
 }
 
 void KandidatuAtmintis::Isiminti(const std::string& zodis, Sarasas sarasas) {
-  if (sarasai_.size() >= Talpa) sarasai_.clear();
-  sarasai_.insert_or_assign(zodis, std::move(sarasas));
+  if (kiekis_ >= Talpa) Pamirsti();
+  if ((kiekis_ + 1) * 2 > lizdai_.size()) {
+    std::vector<Lizdas> senieji(lizdai_.empty() ? 1024 : lizdai_.size() * 2);
+    senieji.swap(lizdai_);
+    for (Lizdas& lizdas : senieji)
+      if (lizdas.Kandidatai) lizdai_[Vieta(lizdas.Zodis, lizdas.Maisa)] = std::move(lizdas);
+  }
+  const std::uint64_t maisa = FormosMaisa(zodis);
+  Lizdas& lizdas = lizdai_[Vieta(zodis, maisa)];
+  if (!lizdas.Kandidatai) ++kiekis_;
+  lizdas = Lizdas{maisa, zodis, std::move(sarasas)};
+}
+
+std::size_t KandidatuAtmintis::Vieta(const std::string& zodis, std::uint64_t maisa) const {
+  const std::size_t kauke = lizdai_.size() - 1;
+  for (std::size_t i = maisa & kauke;; i = (i + 1) & kauke) {
+    const Lizdas& lizdas = lizdai_[i];
+    if (!lizdas.Kandidatai || (lizdas.Maisa == maisa && lizdas.Zodis == zodis)) return i;
+  }
+}
+
+void KandidatuAtmintis::Pamirsti() {
+  lizdai_.clear();
+  kiekis_ = 0;
 }
 
 }  // namespace kervosta

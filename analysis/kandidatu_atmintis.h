@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "core/sakinys.h"
 #include "lexicon/zodynai.h"
@@ -26,12 +26,23 @@ class KandidatuAtmintis {
   void Isiminti(const std::string& zodis, Sarasas sarasas);
 
  private:
+  // An open-addressing slot; a slot without a list is free.
+  struct Lizdas {
+    std::uint64_t Maisa = 0;
+    std::string Zodis;
+    Sarasas Kandidatai;
+  };
+
   // A text of ever new words (numbers, say) starts over rather than growing without end.
   static constexpr std::size_t Talpa = 1 << 16;
 
+  std::size_t Vieta(const std::string& zodis, std::uint64_t maisa) const;
+  void Pamirsti();
+
   std::uint64_t pagrindinioVersija_ = 0;
   std::uint64_t vartotojoVersija_ = 0;
-  std::unordered_map<std::string, Sarasas> sarasai_;
+  std::vector<Lizdas> lizdai_;  // a power of two long, at most half full
+  std::size_t kiekis_ = 0;
 };
 
 }  // namespace kervosta

@@ -80,6 +80,7 @@ class SakinioKandidatai {
   // The candidates of word i; nullptr when the word is settled without the dictionary.
   const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
+    if (s_.Zodziai[i].KalbosDalis == dSkyriklis) return nullptr;
     if (SurastiBeZodyno(aplinka_, s_, i, VidinioDalis(i) != NeVidinis)) return nullptr;
     return &Sarasas(i);
   }

@@ -71,6 +71,37 @@ constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
     {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
 }};
 
+// The first letters and lengths of the words of both tables, bit n of a letter's entry for a
+// word of n letters, so that most words of a text skip the tables at one glance.
+constexpr std::size_t IlgiausiasLentelese = 7;
+using LenteliuZodziai = std::array<std::uint8_t, 256>;
+
+constexpr LenteliuZodziai SudarytiLenteliuZodzius() {
+  LenteliuZodziai zodziai{};
+  const auto pazymeti = [&](std::string_view angl) {
+    zodziai[static_cast<unsigned char>(angl[0])] |= static_cast<std::uint8_t>(1u << angl.size());
+  };
+  for (const Modalinis& m : Modaliniai) pazymeti(m.Angl);
+  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) pazymeti(a.Angl);
+  return zodziai;
+}
+
+constexpr bool VisiTelpa() {
+  for (const Modalinis& m : Modaliniai)
+    if (m.Angl.empty() || m.Angl.size() > IlgiausiasLentelese) return false;
+  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai)
+    if (a.Angl.empty() || a.Angl.size() > IlgiausiasLentelese) return false;
+  return true;
+}
+static_assert(VisiTelpa(), "a word of the tables is longer than their marks hold");
+
+constexpr LenteliuZodziai LenteliuZodziuZymes = SudarytiLenteliuZodzius();
+
+bool GaliButiLenteleje(std::string_view zodis) {
+  return !zodis.empty() && zodis.size() <= IlgiausiasLentelese &&
+         (LenteliuZodziuZymes[static_cast<unsigned char>(zodis[0])] >> zodis.size() & 1u) != 0;
+}
+
 constexpr std::int32_t kDaiktavardis = 1;
 
 // Record part-of-speech codes of the words that govern a case besides verbs.
@@ -98,9 +129,19 @@ constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
     {TekstoLaukas::Angl5, Pataikymas::VeiksmIng, 5, 2, 1},
 }};
 
+// Equality of short words that leaves the library's comparison aside: every word of a text is
+// compared with some sixty built-in words, nearly all of them differing in the first letter.
+bool Lygu(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
+  if (!GaliButiLenteleje(zodis)) return false;
   for (const Modalinis& m : Modaliniai) {
-    if (m.Angl != zodis) continue;
+    if (!Lygu(m.Angl, zodis)) continue;
     tikslas.Vidinis = 1;
     tikslas.Liet = m.Liet;
     tikslas.KalbosDalis = dPagalbinis;
@@ -142,7 +183,7 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
   for (std::size_t r = 0; r < zodynai.VidiniaiIrasai.size(); ++r) {
     const ZodynoIrasas& irasas = zodynai.VidiniaiIrasai[r];
     for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
-      if (irasas.Vaizdas(forma.Laukas) != zodis) continue;
+      if (!Lygu(irasas.Vaizdas(forma.Laukas), zodis)) continue;
       RasytiVidiniVeiksmazodi(irasas, static_cast<int>(r) + 1, forma, tikslas);
       rasta = true;
     }
@@ -170,8 +211,9 @@ constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
 }};
 
 bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
+  if (!GaliButiLenteleje(zodis)) return false;
   for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
-    if (a.Angl != zodis) continue;
+    if (!Lygu(a.Angl, zodis)) continue;
     const AsmeninisIvardis* eilute = &a;
     if (kreipinys == KreipinioForma::Tu)
       for (const AsmeninisIvardis& t : Tujinimas)

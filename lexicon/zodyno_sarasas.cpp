@@ -13,8 +13,9 @@ constexpr TekstoLaukas Formos[FormuSk] = {TekstoLaukas::Angl1, TekstoLaukas::Ang
                                           TekstoLaukas::Angl3, TekstoLaukas::Angl4,
                                           TekstoLaukas::Angl5};
 
-// FNV-1a with a final mix, so that the low bits that pick a slot depend on every byte.
-std::uint64_t Maisa(std::string_view forma) {
+}  // namespace
+
+std::uint64_t FormosMaisa(std::string_view forma) {
   std::uint64_t h = 14695981039346656037ull;
   for (const char c : forma) {
     h ^= static_cast<unsigned char>(c);
@@ -24,8 +25,6 @@ std::uint64_t Maisa(std::string_view forma) {
   h *= 0xd6e8feb86659fd93ull;
   return h ^ (h >> 32);
 }
-
-}  // namespace
 
 ZodynoSarasas::ZodynoSarasas(ZodynoSarasas&& kitas) noexcept
     : galva_(std::exchange(kitas.galva_, nullptr)),
@@ -102,7 +101,7 @@ void ZodynoSarasas::Numeruoti() {
 std::span<const ZodynoSarasas::Vieta> ZodynoSarasas::SuForma(std::string_view forma) const {
   if (indeksoVersija_ != versija_) Indeksuoti();
   if (lizdai_.empty()) return {};
-  const Lizdas& lizdas = lizdai_[Lizdui(forma, Maisa(forma))];
+  const Lizdas& lizdas = lizdai_[Lizdui(forma, FormosMaisa(forma))];
   return std::span<const Vieta>(vietos_.data() + lizdas.Pradzia, lizdas.Kiekis);
 }
 
@@ -147,7 +146,7 @@ void ZodynoSarasas::Indeksuoti() const {
       for (std::size_t j = k; j < FormuSk; ++j)
         if (formos[j] == formos[k]) laukai |= static_cast<std::uint8_t>(1u << j);
       if ((formuSk_ + 1) * 2 > lizdai_.size()) Isplesti();
-      const std::uint64_t maisa = Maisa(formos[k]);
+      const std::uint64_t maisa = FormosMaisa(formos[k]);
       Lizdas& lizdas = lizdai_[Lizdui(formos[k], maisa)];
       if (lizdas.Kiekis == 0) {
         lizdas = Lizdas{maisa, formos[k], formuSk_++, 0};
@@ -165,7 +164,8 @@ void ZodynoSarasas::Indeksuoti() const {
   for (Lizdas& lizdas : lizdai_)
     if (lizdas.Kiekis != 0) lizdas.Pradzia = kiekiai[lizdas.Pradzia];
   vietos_.resize(pataikymai.size());
-  for (std::size_t i = 0; i < pataikymai.size(); ++i) vietos_[kiekiai[formuNr[i]]++] = pataikymai[i];
+  for (std::size_t i = 0; i < pataikymai.size(); ++i)
+    vietos_[kiekiai[formuNr[i]]++] = pataikymai[i];
   indeksoVersija_ = versija_;
 }
 

@@ -16,6 +16,10 @@
 
 namespace kervosta {
 
+// The hash of an English form that the index is built on: FNV-1a with a final mix, so that the
+// low bits that pick a slot depend on every byte.
+std::uint64_t FormosMaisa(std::string_view forma);
+
 struct ZodynoMazgas {
   std::int32_t Nr = 0;  // 1-based position; valid after loading or renumbering
   ZodynoIrasas Duomenys;
