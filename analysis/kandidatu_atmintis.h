@@ -1,8 +1,9 @@
-// The candidate lists of the words sentence lookup has met, kept from sentence to sentence while
-// both dictionaries stay as they were: a text says the same words again and again, and building
-// a word's candidates costs far more than finding them here.
+// What sentence lookup learns about the words it meets, kept from sentence to sentence while the
+// dictionaries and the built-in records stay as they were: a text says the same words again and
+// again, and building a word's candidates costs far more than finding them here.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -16,21 +17,29 @@ namespace kervosta {
 
 class KandidatuAtmintis {
  public:
-  // Shared, so that a sentence keeps the lists it took even if a change of a dictionary during
-  // its correction questions makes the memory forget them.
-  using Sarasas = std::shared_ptr<const TZodziuList>;
+  static constexpr std::int16_t NeVidinis = -1;
 
-  // The list kept for the word as written, or nullptr. Every list is forgotten once either
-  // dictionary has changed since it was kept.
-  Sarasas Rasti(const ZodynuRinkinys& zodynai, const std::string& zodis);
-  void Isiminti(const std::string& zodis, Sarasas sarasas);
+  struct Zodis {
+    // The dictionaries' candidates. Shared, so that a sentence keeps the lists it took even if
+    // a change of a dictionary during its correction questions makes the memory forget them.
+    std::shared_ptr<const TZodziuList> Kandidatai;
+    // The part of speech of the word as a built-in word, or NeVidinis.
+    std::int16_t VidinioDalis = NeVidinis;
+  };
+
+  // Forgets everything once the built-in records have changed; at the start of every sentence.
+  void Patikrinti(const ZodynuRinkinys& zodynai);
+  // What is kept for the word as written, or nullptr; valid until the next Isiminti. Forgets
+  // everything once either dictionary has changed.
+  const Zodis* Rasti(const ZodynuRinkinys& zodynai, const std::string& zodis);
+  void Isiminti(const std::string& zodis, Zodis ka);
 
  private:
   // An open-addressing slot; a slot without a list is free.
   struct Lizdas {
     std::uint64_t Maisa = 0;
     std::string Zodis;
-    Sarasas Kandidatai;
+    KandidatuAtmintis::Zodis Ka;
   };
 
   // A text of ever new words (numbers, say) starts over rather than growing without end.
@@ -41,6 +50,7 @@ class KandidatuAtmintis {
 
   std::uint64_t pagrindinioVersija_ = 0;
   std::uint64_t vartotojoVersija_ = 0;
+  std::array<ZodynoIrasas, 6> vidiniai_{};
   std::vector<Lizdas> lizdai_;  // a power of two long, at most half full
   std::size_t kiekis_ = 0;
 };

@@ -69,19 +69,20 @@ void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
 
 // The candidates of every word, looked up once: the words after the current one tell its part
-// of speech. The lists come from, and go into, the memory of `aplinka`.
+// of speech. What is known of a word comes from, and goes into, the memory of `aplinka`.
 class SakinioKandidatai {
  public:
   SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
-    sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
-    vidiniuDalys_.assign(static_cast<std::size_t>(s.Kiekis()), Neatpazinta);
+    aplinka_.Atmintis.Patikrinti(aplinka_.Zodynai);
+    vietos_.resize(static_cast<std::size_t>(s.Kiekis()));
   }
 
   // The candidates of word i; nullptr when the word is settled without the dictionary.
   const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
     if (s_.Zodziai[i].KalbosDalis == dSkyriklis) return nullptr;
-    if (SurastiBeZodyno(aplinka_, s_, i, VidinioDalis(i) != NeVidinis)) return nullptr;
+    if (SurastiBeZodyno(aplinka_, s_, i, VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
+      return nullptr;
     return &Sarasas(i);
   }
 
@@ -102,7 +103,7 @@ class SakinioKandidatai {
     if (!s_.Yra(k)) return 0;
     const TZodis& kitas = s_.Zodziai[k];
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
-    if (!MenuoMay(s_, k) && VidinioDalis(k) != NeVidinis)
+    if (!MenuoMay(s_, k) && VidinioDalis(k) != KandidatuAtmintis::NeVidinis)
       return DaliesBitas(static_cast<std::uint8_t>(VidinioDalis(k)));
     const TZodziuList& kandidatai = Sarasas(k);
     std::uint32_t dalys = 0;
@@ -112,33 +113,50 @@ class SakinioKandidatai {
   }
 
  private:
-  static constexpr std::int16_t Neatpazinta = -2;
-  static constexpr std::int16_t NeVidinis = -1;
+  // What word i has taken from the memory, and the dictionaries' versions then.
+  struct Vieta {
+    KandidatuAtmintis::Zodis Zodis;
+    std::uint64_t Pagrindinio = 0;
+    std::uint64_t Vartotojo = 0;
+    bool SarasasImtas = false;  // the candidates are the word's for the rest of the sentence
+  };
 
-  // The part of speech word i takes as a built-in word, or NeVidinis; asked for every word and
-  // for the word after it, so recognised once. Neither whether a word is built in nor its part
-  // of speech depends on the form of address.
+  // Whether word i is a built-in word depends on the word alone, not on the form of address.
   std::int16_t VidinioDalis(int i) {
-    std::int16_t& dalis = vidiniuDalys_[static_cast<std::size_t>(i)];
-    if (dalis == Neatpazinta) {
-      TZodis vidinis;
-      dalis = AtpazintiVidini(aplinka_.Zodynai, s_.Zodziai[i].Angl, vidinis) ? vidinis.KalbosDalis
-                                                                             : NeVidinis;
-    }
-    return dalis;
+    Vieta& vieta = vietos_[static_cast<std::size_t>(i)];
+    if (!vieta.Zodis.Kandidatai) Imti(i, vieta);
+    return vieta.Zodis.VidinioDalis;
   }
 
+  // A word's candidates are the dictionaries' at the first time they are asked for.
   const TZodziuList& Sarasas(int i) {
-    KandidatuAtmintis::Sarasas& sarasas = sarasai_[static_cast<std::size_t>(i)];
-    if (sarasas) return *sarasas;
+    Vieta& vieta = vietos_[static_cast<std::size_t>(i)];
+    if (!vieta.SarasasImtas) {
+      if (!vieta.Zodis.Kandidatai ||
+          vieta.Pagrindinio != aplinka_.Zodynai.PagrindinisZodynas.Versija() ||
+          vieta.Vartotojo != aplinka_.Zodynai.VartotojoZodynas.Versija())
+        Imti(i, vieta);
+      vieta.SarasasImtas = true;
+    }
+    return *vieta.Zodis.Kandidatai;
+  }
+
+  void Imti(int i, Vieta& vieta) {
     const std::string& angl = s_.Zodziai[i].Angl;
-    sarasas = aplinka_.Atmintis.Rasti(aplinka_.Zodynai, angl);
-    if (sarasas) return *sarasas;
-    auto naujas = std::make_shared<TZodziuList>();
-    IeskotiKandidatu(aplinka_.Zodynai, angl, *naujas);
-    aplinka_.Atmintis.Isiminti(angl, naujas);
-    sarasas = std::move(naujas);
-    return *sarasas;
+    vieta.Pagrindinio = aplinka_.Zodynai.PagrindinisZodynas.Versija();
+    vieta.Vartotojo = aplinka_.Zodynai.VartotojoZodynas.Versija();
+    if (const KandidatuAtmintis::Zodis* rasta = aplinka_.Atmintis.Rasti(aplinka_.Zodynai, angl)) {
+      vieta.Zodis = *rasta;
+      return;
+    }
+    auto kandidatai = std::make_shared<TZodziuList>();
+    IeskotiKandidatu(aplinka_.Zodynai, angl, *kandidatai);
+    vieta.Zodis.Kandidatai = std::move(kandidatai);
+    TZodis vidinis;
+    vieta.Zodis.VidinioDalis = AtpazintiVidini(aplinka_.Zodynai, angl, vidinis)
+                                   ? vidinis.KalbosDalis
+                                   : KandidatuAtmintis::NeVidinis;
+    aplinka_.Atmintis.Isiminti(angl, vieta.Zodis);
   }
 
   // A British spelling the dictionary lacks is looked up in its American spelling; the
@@ -156,8 +174,7 @@ class SakinioKandidatai {
 
   Aplinka& aplinka_;
   TSakinys& s_;
-  std::vector<KandidatuAtmintis::Sarasas> sarasai_;
-  std::vector<std::int16_t> vidiniuDalys_;
+  std::vector<Vieta> vietos_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or

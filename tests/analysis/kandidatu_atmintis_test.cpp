@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -20,12 +21,15 @@ namespace {
 
 using namespace literals;
 
-std::string Bankas(Aplinka& aplinka) {
+// The Lithuanian text lookup gives the word after "the".
+std::string Lietuviskai(Aplinka& aplinka, std::string_view zodis) {
   TSakinys s;
-  SkaidytiZodzius("the bank", s);
+  SkaidytiZodzius("the " + std::string(zodis), s);
   SurastiAutomatiskai(aplinka, s);
   return s.Zodziai[1].Liet;
 }
+
+std::string Bankas(Aplinka& aplinka) { return Lietuviskai(aplinka, "bank"); }
 
 // `liet` in UTF-8, as the text form of entries has it.
 ZodynoIrasas Bank(std::string_view liet) {
@@ -35,9 +39,10 @@ ZodynoIrasas Bank(std::string_view liet) {
 Aplinka Paruosti() {
   Aplinka aplinka;
   UzpildytiVidiniusIrasus(aplinka.Zodynai);
-  SkaitytiZodynoTeksta(
-      "pos=7\ten=the\npos=1\ten=bank|bank|banks\tlt=bankas\npos=1\ten=bank|bank|banks\tlt=krantas\n",
-      aplinka.Zodynai.PagrindinisZodynas);
+  SkaitytiZodynoTeksta("pos=7\ten=the\n"
+                       "pos=1\ten=bank|bank|banks\tlt=bankas\n"
+                       "pos=1\ten=bank|bank|banks\tlt=krantas\n",
+                       aplinka.Zodynai.PagrindinisZodynas);
   return aplinka;
 }
 
@@ -88,6 +93,16 @@ TEST(KandidatuAtmintis, EveryKindOfDictionaryChangeIsSeenByTheNextSentence) {
     atvejis.Keisti(aplinka.Zodynai);
     EXPECT_EQ(Bankas(aplinka), atvejis.Tiketina) << atvejis.Keitimas;
   }
+}
+
+// The memory also keeps whether a word is built in, which the built-in verb records decide.
+TEST(KandidatuAtmintis, ChangedBuiltInRecordsAreSeenByTheNextSentence) {
+  Aplinka aplinka = Paruosti();
+  aplinka.Zodynai.VidiniaiIrasai = {};
+  ASSERT_EQ(Lietuviskai(aplinka, "have"), "have") << "no record holds the word";
+  ASSERT_EQ(Lietuviskai(aplinka, "have"), "have");
+  UzpildytiVidiniusIrasus(aplinka.Zodynai);
+  EXPECT_NE(Lietuviskai(aplinka, "have"), "have") << "the word is built in again";
 }
 
 // The memory moves with its environment, and the lists with it: however many changes follow, the
