@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/segment_sutrumpinimai.h"
+#include "analysis/zodzio_paieska.h"
 
 namespace kervosta {
 
@@ -23,7 +24,7 @@ constexpr std::int32_t KategorijaLaikas = 4;  // the category that marks a sense
 
 bool Yra(const TZodis& z, Zodziai zodziai) {
   for (std::string_view w : zodziai)
-    if (z.Angl == w) return true;
+    if (ZodziaiLygus(z.Angl, w)) return true;
   return false;
 }
 

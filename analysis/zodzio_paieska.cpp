@@ -129,19 +129,10 @@ constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
     {TekstoLaukas::Angl5, Pataikymas::VeiksmIng, 5, 2, 1},
 }};
 
-// Equality of short words that leaves the library's comparison aside: every word of a text is
-// compared with some sixty built-in words, nearly all of them differing in the first letter.
-bool Lygu(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
-
 bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
   if (!GaliButiLenteleje(zodis)) return false;
   for (const Modalinis& m : Modaliniai) {
-    if (!Lygu(m.Angl, zodis)) continue;
+    if (!ZodziaiLygus(m.Angl, zodis)) continue;
     tikslas.Vidinis = 1;
     tikslas.Liet = m.Liet;
     tikslas.KalbosDalis = dPagalbinis;
@@ -183,7 +174,7 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
   for (std::size_t r = 0; r < zodynai.VidiniaiIrasai.size(); ++r) {
     const ZodynoIrasas& irasas = zodynai.VidiniaiIrasai[r];
     for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
-      if (!Lygu(irasas.Vaizdas(forma.Laukas), zodis)) continue;
+      if (!ZodziaiLygus(irasas.Vaizdas(forma.Laukas), zodis)) continue;
       RasytiVidiniVeiksmazodi(irasas, static_cast<int>(r) + 1, forma, tikslas);
       rasta = true;
     }
@@ -213,7 +204,7 @@ constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
 bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
   if (!GaliButiLenteleje(zodis)) return false;
   for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
-    if (!Lygu(a.Angl, zodis)) continue;
+    if (!ZodziaiLygus(a.Angl, zodis)) continue;
     const AsmeninisIvardis* eilute = &a;
     if (kreipinys == KreipinioForma::Tu)
       for (const AsmeninisIvardis& t : Tujinimas)
