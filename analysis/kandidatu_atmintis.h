@@ -25,6 +25,10 @@ class KandidatuAtmintis {
     std::shared_ptr<const TZodziuList> Kandidatai;
     // The part of speech of the word as a built-in word, or NeVidinis.
     std::int16_t VidinioDalis = NeVidinis;
+    // What the word after another asks of its candidates, read once: the bits of their parts
+    // of speech, and whether one is a noun of time as the records said when they were read.
+    std::uint32_t Dalys = 0;
+    bool LaikoDaiktavardis = false;
   };
 
   // Forgets everything once the built-in records have changed; at the start of every sentence.

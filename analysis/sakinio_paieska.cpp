@@ -86,15 +86,13 @@ class SakinioKandidatai {
     return &Sarasas(i);
   }
 
-  // Whether the word after `i` may be a noun of time ("last week").
+  // Whether the word after `i` may be a noun of time ("last week"). The records are read again
+  // if a dictionary has changed since the candidates were found.
   bool KitasLaikas(int i) {
     if (!s_.Yra(i + 1) || s_.Zodziai[i + 1].KalbosDalis == dSkyriklis) return false;
+    const Vieta& vieta = vietos_[static_cast<std::size_t>(i + 1)];
     const TZodziuList& kandidatai = Sarasas(i + 1);
-    for (int c = 0; c < kandidatai.Kiekis(); ++c)
-      if (kandidatai[c].KalbosDalis == dDaiktavardis && kandidatai[c].Irasas &&
-          kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas)
-        return true;
-    return false;
+    return Nepakeista(vieta) ? vieta.Zodis.LaikoDaiktavardis : YraLaikoDaiktavardis(kandidatai);
   }
 
   // The parts of speech the word after `i` may take.
@@ -105,9 +103,8 @@ class SakinioKandidatai {
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
     if (!MenuoMay(s_, k) && VidinioDalis(k) != KandidatuAtmintis::NeVidinis)
       return DaliesBitas(static_cast<std::uint8_t>(VidinioDalis(k)));
-    const TZodziuList& kandidatai = Sarasas(k);
-    std::uint32_t dalys = 0;
-    for (int c = 0; c < kandidatai.Kiekis(); ++c) dalys |= DaliesBitas(kandidatai[c].KalbosDalis);
+    Sarasas(k);
+    std::uint32_t dalys = vietos_[static_cast<std::size_t>(k)].Zodis.Dalys;
     if (dalys == 0 && kitas.Tikrinis == 1) dalys = DaliesBitas(dDaiktavardis);  // a name
     return dalys;
   }
@@ -132,13 +129,23 @@ class SakinioKandidatai {
   const TZodziuList& Sarasas(int i) {
     Vieta& vieta = vietos_[static_cast<std::size_t>(i)];
     if (!vieta.SarasasImtas) {
-      if (!vieta.Zodis.Kandidatai ||
-          vieta.Pagrindinio != aplinka_.Zodynai.PagrindinisZodynas.Versija() ||
-          vieta.Vartotojo != aplinka_.Zodynai.VartotojoZodynas.Versija())
-        Imti(i, vieta);
+      if (!vieta.Zodis.Kandidatai || !Nepakeista(vieta)) Imti(i, vieta);
       vieta.SarasasImtas = true;
     }
     return *vieta.Zodis.Kandidatai;
+  }
+
+  bool Nepakeista(const Vieta& vieta) const {
+    return vieta.Pagrindinio == aplinka_.Zodynai.PagrindinisZodynas.Versija() &&
+           vieta.Vartotojo == aplinka_.Zodynai.VartotojoZodynas.Versija();
+  }
+
+  static bool YraLaikoDaiktavardis(const TZodziuList& kandidatai) {
+    for (int c = 0; c < kandidatai.Kiekis(); ++c)
+      if (kandidatai[c].KalbosDalis == dDaiktavardis && kandidatai[c].Irasas &&
+          kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas)
+        return true;
+    return false;
   }
 
   void Imti(int i, Vieta& vieta) {
@@ -151,6 +158,10 @@ class SakinioKandidatai {
     }
     auto kandidatai = std::make_shared<TZodziuList>();
     IeskotiKandidatu(aplinka_.Zodynai, angl, *kandidatai);
+    vieta.Zodis.Dalys = 0;
+    for (int c = 0; c < kandidatai->Kiekis(); ++c)
+      vieta.Zodis.Dalys |= DaliesBitas((*kandidatai)[c].KalbosDalis);
+    vieta.Zodis.LaikoDaiktavardis = YraLaikoDaiktavardis(*kandidatai);
     vieta.Zodis.Kandidatai = std::move(kandidatai);
     TZodis vidinis;
     vieta.Zodis.VidinioDalis = AtpazintiVidini(aplinka_.Zodynai, angl, vidinis)
