@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "analysis/kandidatu_atmintis.h"
 #include "analysis/koregavimas.h"
@@ -17,6 +20,9 @@ enum class KreipinioForma : std::uint8_t { Jus, Tu };
 struct Aplinka {
   ZodynuRinkinys Zodynai;
   ZodynoSarasas Vardai;                  // names met in this run that the dictionaries lack
+  // The record in `Vardai` of every name and gender, found without walking the list; the name
+  // is whole here, where the record keeps only as much of a long one as it holds.
+  std::map<std::pair<std::string, std::int32_t>, ZodynoMazgas*> VarduIrasai;
   TSakinys Variantai;                    // candidates of the latest lookup
   KandidatuAtmintis Atmintis;            // candidates of the words translation has met
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction

@@ -373,8 +373,10 @@ void NeigiamiZodziai(SGList& grupes, int v) {
 void ReikiaIrNe(SGList& grupes) {
   for (int v = 0; v < grupes.Grupes.Kiekis(); ++v)
     if (grupes.YraVeiksmGrupe(v)) NeigiamiZodziai(grupes, v);
+  int veiksm = -1;  // the last verb group before g
   for (int g = 0; g < grupes.Grupes.Kiekis(); ++g) {
     SGrupe& grupe = grupes.Grupes[g];
+    if (grupes.YraVeiksmGrupe(g - 1)) veiksm = g - 1;
     if (grupe.Tipas != gtTarnyb || grupe.ZodziuSk() != 1) continue;
     TZodis& zodis = Pirmas(grupe);
     if (Yra(zodis.Angl, {"need", "needs"})) {
@@ -386,13 +388,9 @@ void ReikiaIrNe(SGList& grupes) {
         NustatytiLinksni(grupes.Grupes[g + 1], Kilmininkas);
         grupes.Grupes[g + 1].Funkcija = fTiesPapild;
       }
-    } else if (zodis.Angl == "no" && DaiktGrupe(grupes, g + 1)) {
-      for (int v = g - 1; v >= 0; --v) {
-        if (!grupes.YraVeiksmGrupe(v)) continue;
-        grupes.Grupes[v].Zodziai.back()->Teigiamas = 0;
-        zodis.Liet.clear();
-        break;
-      }
+    } else if (zodis.Angl == "no" && DaiktGrupe(grupes, g + 1) && veiksm >= 0) {
+      grupes.Grupes[veiksm].Zodziai.back()->Teigiamas = 0;
+      zodis.Liet.clear();
     }
   }
 }

@@ -1,6 +1,7 @@
 #include "analysis/grupavimo_zingsniai.h"
 
 #include <string>
+#include <vector>
 
 namespace kervosta {
 
@@ -24,9 +25,11 @@ void NustatytiLinksni(SGrupe& g, std::uint8_t linksnis) {
   for (TZodis* z : g.Zodziai) z->Linksnis = linksnis;
 }
 
-// The first noun group after the group `pries` is the very next group of the list.
+// The first noun group from the group `pries` on is the very next group of the list.
 bool DaiktGrupeIskartPo(const SGList& grupes, int pries) {
-  return grupes.KitaGrupe(pries, gtDaikt) == pries + 1;
+  const int po = pries + 1;
+  return po >= 0 && po < grupes.Grupes.Kiekis() && grupes.Grupes[po].Tipas == gtDaikt &&
+         (pries < 0 || grupes.Grupes[pries].Tipas != gtDaikt);
 }
 
 // A noun group that is not yet a subject, an object or a prepositional object, nor a lone
@@ -81,16 +84,23 @@ bool PoCitatos(const SGList& grupes, int v) {
   return zenklas == "\"" || zenklas == ",";
 }
 
+// A verb's subject is the nearest free noun group before it. The free groups passed so far wait
+// on a stack, the nearest on top; a group taken since stays taken, so it is dropped when it
+// comes to the top.
 void RastiVeiksnius(SGList& grupes) {
+  std::vector<int> laisvos;
+  int pereita = 0;
   for (int v = 0; v < grupes.Grupes.Kiekis(); ++v) {
     // An infinitive ("easy to learn") has no subject: the noun group before it is left to the
     // verb before that.
     if (!grupes.YraVeiksmGrupe(v) || Pirmas(grupes.Grupes[v]).Laikas == 1) continue;
-    for (int i = v - 1; i >= 0; --i) {
-      if (!Laisva(grupes.Grupes[i])) continue;
+    for (; pereita < v; ++pereita)
+      if (Laisva(grupes.Grupes[pereita])) laisvos.push_back(pereita);
+    while (!laisvos.empty() && !Laisva(grupes.Grupes[laisvos.back()])) laisvos.pop_back();
+    if (!laisvos.empty()) {
+      const int i = laisvos.back();
       grupes.Grupes[i].Funkcija = fVeiksnys;
       grupes.Grupes[v].Veiksnys = i;
-      break;
     }
     if (grupes.Grupes[v].Veiksnys < 0 && PoCitatos(grupes, v) &&
         DaiktGrupeIskartPo(grupes, v) && Laisva(grupes.Grupes[v + 1])) {
@@ -103,13 +113,13 @@ void RastiVeiksnius(SGList& grupes) {
 // The object is looked for up to the next verb group: beyond it, a noun group is that verb's
 // ("She asked: where is the station?" - the station is not asked for).
 int LaisvasPapildinys(const SGList& grupes, int v) {
-  int riba = v + 1;
-  while (riba < grupes.Grupes.Kiekis() && !grupes.YraVeiksmGrupe(riba)) ++riba;
-  for (int i = v + 1; i < riba; ++i)
+  int kitas = -1;  // the first noun group before the next verb group
+  for (int i = v + 1; i < grupes.Grupes.Kiekis() && !grupes.YraVeiksmGrupe(i); ++i) {
     if (Laisva(grupes.Grupes[i])) return i;
-  const int kitas = grupes.KitaGrupe(v + 1, gtDaikt);
+    if (kitas < 0 && grupes.Grupes[i].Tipas == gtDaikt) kitas = i;
+  }
   // "see him", "call me": a lone object pronoun is the object of a verb that asks for a case.
-  if (kitas >= 0 && kitas < riba && grupes.Grupes[kitas].Funkcija == fObjektoIvardis) return kitas;
+  if (kitas >= 0 && grupes.Grupes[kitas].Funkcija == fObjektoIvardis) return kitas;
   if (grupes.Grupes.Kiekis() > 0 && KlausiamasisIvardis(grupes.Grupes[0]) &&
       grupes.Grupes[0].Funkcija == fNeapibrezta)
     return 0;
@@ -291,8 +301,9 @@ bool KlausiamasisPrieveiksmis(const TZodis& z) {
 
 void VeiksmazodziaiPerduodaLinksni(SGList& grupes) {
   for (int v = grupes.KitaGrupe(0, gtVeiksm); v >= 0; v = grupes.KitaGrupe(v + 1, gtVeiksm)) {
-    const int a = grupes.KitaGrupe(v, gtPriev);
-    if (a != v + 1 || Pirmas(grupes.Grupes[a]).Linksnis != BeLinksnio ||
+    const int a = v + 1;
+    if (a >= grupes.Grupes.Kiekis() || grupes.Grupes[a].Tipas != gtPriev ||
+        Pirmas(grupes.Grupes[a]).Linksnis != BeLinksnio ||
         KlausiamasisPrieveiksmis(Pirmas(grupes.Grupes[a])))
       continue;
     NustatytiLinksni(grupes.Grupes[a], Pirmas(grupes.Grupes[v]).Linksnis);

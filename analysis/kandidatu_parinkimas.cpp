@@ -74,11 +74,9 @@ bool PriesDaiktavardi(const TZodis& z, bool budvardis = false) {
   }
 }
 
-// The index of the nearest word before `i` that is not an adverb nor "not"; -1 for none.
-int AnkstesnisBePrieveiksmiu(const TSakinys& s, int i) {
-  int j = i - 1;
-  while (j >= 0 && (s.DalisYra(j, dPrieveiksmis) || s.ZodisYra(j, "not"))) --j;
-  return j;
+// Adverbs and "not" stand between an auxiliary and its verb: "will never go", "did not see".
+bool Praleidziamas(const TSakinys& s, int i) {
+  return s.DalisYra(i, dPrieveiksmis) || s.ZodisYra(i, "not");
 }
 
 // An auxiliary before the word still waits for its verb: "does this ticket cost", "will you
@@ -102,9 +100,9 @@ bool BendratiesTo(const TSakinys& s, int to) {
 }
 
 // A base-form verb that the words before it call for.
-bool LaukiamaBazine(const TSakinys& s, int i) {
-  const int j = AnkstesnisBePrieveiksmiu(s, i);
-  return (j >= 0 && BendratiesTo(s, j)) || LaukiaVeiksmazodzio(s, i);
+bool LaukiamaBazine(PaieskosEiga& eiga, int i) {
+  const int j = eiga.AnkstesnisBePrieveiksmiu(i);
+  return (j >= 0 && BendratiesTo(eiga.Sakinys(), j)) || LaukiaVeiksmazodzio(eiga.Sakinys(), i);
 }
 
 // A form of "have" or "be" before the word, adverbs, "not" and an inverted subject aside.
@@ -187,16 +185,6 @@ bool SutinkaSuVeiksniu(const TZodis& daiktavardis, const TZodziuList& kandidatai
 constexpr std::uint32_t Veiksmazodinis =
     DaliesBitas(dVeiksmazodis) | DaliesBitas(dPagalbinis) | DaliesBitas(dAsmVardininkas);
 
-// The adjective at the index stands before a noun: after an article, a possessive, a numeral,
-// another such adjective or a preposition, or at the start.
-bool PriesDaiktavardiBudvardis(const TSakinys& s, int i) {
-  if (!s.DalisYra(i, dBudvardis)) return false;
-  if (SakinioPradzia(s, i)) return true;
-  const TZodis& pries = s.Zodziai[i - 1];
-  return PriesDaiktavardi(pries) || pries.KalbosDalis == dPrielinksnis ||
-         PriesDaiktavardiBudvardis(s, i - 1);
-}
-
 constexpr std::uint32_t FrazesPradzia =
     DaliesBitas(dDeterminantas) | DaliesBitas(dAsmKitas) | DaliesBitas(dSkaitvardis) |
     DaliesBitas(dDaiktavardis) | DaliesBitas(dIvardis);
@@ -214,16 +202,10 @@ Pageidavimai DaiktavardzioVieta(const ParinkimoKontekstas& k) {
   return {{dDaiktavardis}, {dBudvardis}, {dSkaitvardis}};
 }
 
-bool Klausimas(const TSakinys& s) {
-  for (int i = s.Kiekis() - 1; i >= 0; --i)
-    if (s.DalisYra(i, dSkyriklis) && s.Zodziai[i].Angl == "?") return true;
-  return false;
-}
-
 Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
                                           const TZodziuList& kandidatai) {
   // "When does it open?": a question starts with the question adverb, not the conjunction.
-  if (Klausimas(k.Sakinys) && TuriDali(kandidatai, dJungtukas)) return {{dPrieveiksmis}};
+  if (k.Eiga.Klausimas() && TuriDali(kandidatai, dJungtukas)) return {{dPrieveiksmis}};
   // A command starts with the base form; "Leaves fall", "Work is hard" start with a noun. A word
   // that cannot be a verb is left to the last candidate ("Yesterday we ate").
   if (!TuriDali(kandidatai, dVeiksmazodis)) return {};
@@ -236,17 +218,17 @@ Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
 }
 
 Pageidavimai Pageidauti(const ParinkimoKontekstas& k, const TZodziuList& kandidatai) {
-  const TSakinys& s = k.Sakinys;
+  const TSakinys& s = k.Eiga.Sakinys();
   const int i = k.Indeksas;
-  if (SakinioPradzia(s, i)) return SakinioPradziojePageidavimai(k, kandidatai);
+  if (k.Eiga.SakinioPradzia(i)) return SakinioPradziojePageidavimai(k, kandidatai);
   const TZodis& ankstesnis = s.Zodziai[i - 1];
   const bool prielinksnis = ankstesnis.KalbosDalis == dPrielinksnis && ankstesnis.Angl != "to";
-  if (PriesDaiktavardi(ankstesnis, PriesDaiktavardiBudvardis(s, i - 1)) || prielinksnis ||
+  if (PriesDaiktavardi(ankstesnis, k.Eiga.PriesDaiktavardiBudvardis(i - 1)) || prielinksnis ||
       SavybineZyme(s, i - 1))
     return DaiktavardzioVieta(k);
   if (Laipsnio(ankstesnis)) return {{dBudvardis}, {dPrieveiksmis}};
-  const int j = AnkstesnisBePrieveiksmiu(s, i);
-  if (LaukiamaBazine(s, i)) return {{dVeiksmazodis}};
+  const int j = k.Eiga.AnkstesnisBePrieveiksmiu(i);
+  if (LaukiamaBazine(k.Eiga, i)) return {{dVeiksmazodis}};
   // "I think that you know": a conjunction before a subject.
   if (s.DalisYra(j, dVeiksmazodis) && (k.KitoDalys & DaliesBitas(dAsmVardininkas)) != 0 &&
       TuriDali(kandidatai, dJungtukas))
@@ -291,7 +273,7 @@ const TZodis& PazymetaReiksme(const TZodziuList& kandidatai, const TZodis& parin
 
 // Among the forms of the chosen verb's entry, the one the auxiliaries before it call for.
 const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& parinktas,
-                                 const TSakinys& s, int i) {
+                                 PaieskosEiga& eiga, int i) {
   if (parinktas.KalbosDalis != dVeiksmazodis) return parinktas;
   const auto formaIsTo = [&](auto tinka) -> const TZodis* {
     for (int c = kandidatai.Kiekis() - 1; c >= 0; --c)
@@ -299,9 +281,9 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
     return nullptr;
   };
   // "will read", "can put", "to cut": the base form, never the past written alike.
-  if (LaukiamaBazine(s, i))
+  if (LaukiamaBazine(eiga, i))
     if (const TZodis* z = formaIsTo(TikBazine)) return *z;
-  const bool dalyvis = LaukiamasDalyvis(s, i);
+  const bool dalyvis = LaukiamasDalyvis(eiga.Sakinys(), i);
   if (dalyvis)
     if (const TZodis* z = formaIsTo([](const TZodis& c) { return c.AnglForma == FormaDalyvis; }))
       return *z;
@@ -326,17 +308,59 @@ bool JudejimoVeiksmazodis(const TZodis& z) {
   return false;
 }
 
-bool SakinioPradzia(const TSakinys& s, int i) {
-  if (i <= 0) return true;
-  const TZodis& z = s.Zodziai[i - 1];
-  if (z.KalbosDalis != dSkyriklis) return false;
-  if (z.Angl == "\"") {
-    int kabutes = 0;
-    for (int j = 0; j < i; ++j) kabutes += s.Zodziai[j].Angl == "\"";
-    return kabutes % 2 == 1;
+PaieskosEiga::PaieskosEiga(const TSakinys& sakinys)
+    : s_(sakinys),
+      atidarantis_(static_cast<std::size_t>(sakinys.Kiekis())),
+      ankstesnis_(static_cast<std::size_t>(sakinys.Kiekis()), Nezinoma),
+      budvardis_(static_cast<std::size_t>(sakinys.Kiekis()), Nezinoma) {
+  bool atvira = false;
+  for (int i = 0; i < s_.Kiekis(); ++i) {
+    const TZodis& z = s_.Zodziai[i];
+    if (z.Angl == "\"") atvira = !atvira;
+    atidarantis_[static_cast<std::size_t>(i)] = atvira;
+    if (z.KalbosDalis == dSkyriklis && z.Angl == "?") klausimas_ = true;
   }
+}
+
+bool PaieskosEiga::SakinioPradzia(int i) const {
+  if (i <= 0) return true;
+  const TZodis& z = s_.Zodziai[i - 1];
+  if (z.KalbosDalis != dSkyriklis) return false;
+  if (z.Angl == "\"") return atidarantis_[static_cast<std::size_t>(i - 1)];
   return z.Angl == "(" || z.Angl == "[" || z.Angl == ":" || z.Angl == "." || z.Angl == "!" ||
          z.Angl == "?" || z.Angl == "-";
+}
+
+// The word before `i` is passed over, so the answer is the one for that word, already known
+// or found by going back to a word that ends the walk.
+int PaieskosEiga::AnkstesnisBePrieveiksmiu(int i) {
+  int& atsakymas = ankstesnis_[static_cast<std::size_t>(i)];
+  if (atsakymas != Nezinoma) return atsakymas;
+  int j = i - 1;
+  while (j >= 0 && Praleidziamas(s_, j) && ankstesnis_[static_cast<std::size_t>(j)] == Nezinoma)
+    --j;
+  atsakymas = j >= 0 && Praleidziamas(s_, j) ? ankstesnis_[static_cast<std::size_t>(j)] : j;
+  return atsakymas;
+}
+
+// An adjective after another such adjective takes that one's answer: the chain of adjectives is
+// walked back to the first that decides, and never again.
+bool PaieskosEiga::PriesDaiktavardiBudvardis(int i) {
+  int j = i;
+  int atsakymas = Nezinoma;
+  for (; atsakymas == Nezinoma; --j) {
+    const std::int8_t zinoma = budvardis_[static_cast<std::size_t>(j)];
+    if (zinoma != Nezinoma) {
+      atsakymas = zinoma;
+    } else if (!s_.DalisYra(j, dBudvardis)) {
+      atsakymas = 0;
+    } else if (SakinioPradzia(j) || PriesDaiktavardi(s_.Zodziai[j - 1]) ||
+               s_.Zodziai[j - 1].KalbosDalis == dPrielinksnis) {
+      atsakymas = 1;
+    }
+  }
+  budvardis_[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(atsakymas);
+  return atsakymas == 1;
 }
 
 const TZodis& ParinktiKandidata(const TZodziuList& kandidatai, const ParinkimoKontekstas& k) {
@@ -350,7 +374,7 @@ const TZodis& ParinktiKandidata(const TZodziuList& kandidatai, const ParinkimoKo
     }
     parinktas = &PazymetaReiksme(kandidatai, *parinktas, k.KitasLaikas);
   }
-  return VeiksmazodzioForma(kandidatai, *parinktas, k.Sakinys, k.Indeksas);
+  return VeiksmazodzioForma(kandidatai, *parinktas, k.Eiga, k.Indeksas);
 }
 
 }  // namespace kervosta

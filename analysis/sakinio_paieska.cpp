@@ -39,19 +39,21 @@ void PerimtiPozymius(const TZodis& is, TZodis& i) {
 
 // The month "May", not the modal: written with a capital inside a sentence, or after "in",
 // "of", a number or "every" ("in may").
-bool MenuoMay(const TSakinys& s, int i) {
+bool MenuoMay(const PaieskosEiga& eiga, int i) {
+  const TSakinys& s = eiga.Sakinys();
   if (!s.ZodisYra(i, "may")) return false;
-  if (s.Zodziai[i].Tikrinis == 1 && !SakinioPradzia(s, i)) return true;
+  if (s.Zodziai[i].Tikrinis == 1 && !eiga.SakinioPradzia(i)) return true;
   return s.DalisYra(i - 1, dPrielinksnis) || s.DalisYra(i - 1, dSkaitvardis) ||
          s.DalisYra(i - 1, dDeterminantas);
 }
 
 // Punctuation and built-in words need no dictionary; returns whether the word is settled.
 // `yraVidinis`: whether the word is a built-in word at all.
-bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i, bool yraVidinis) {
+bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys& s, int i,
+                     bool yraVidinis) {
   TZodis& zodis = s.Zodziai[i];
   if (zodis.KalbosDalis == dSkyriklis) return true;
-  if (MenuoMay(s, i) || !yraVidinis) return false;
+  if (MenuoMay(eiga, i) || !yraVidinis) return false;
   TZodis vidinis;
   vidinis.Angl = zodis.Angl;
   vidinis.KalbosDalis = zodis.KalbosDalis;
@@ -60,7 +62,7 @@ bool SurastiBeZodyno(const Aplinka& aplinka, TSakinys& s, int i, bool yraVidinis
   PerimtiPozymius(vidinis, zodis);
   // English writes "I" with a capital wherever it stands; "aš" takes one only where a sentence
   // starts, and rendering capitalises the line's first word anyway.
-  if (zodis.Angl == "i" && !SakinioPradzia(s, i)) zodis.Tikrinis = 0;
+  if (zodis.Angl == "i" && !eiga.SakinioPradzia(i)) zodis.Tikrinis = 0;
   return true;
 }
 
@@ -72,7 +74,7 @@ constexpr std::int32_t KategorijaLaikas = 4;  // noun category of time
 // of speech. What is known of a word comes from, and goes into, the memory of `aplinka`.
 class SakinioKandidatai {
  public:
-  SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s) {
+  SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s), eiga_(s) {
     aplinka_.Atmintis.Patikrinti(aplinka_.Zodynai);
     vietos_.resize(static_cast<std::size_t>(s.Kiekis()));
   }
@@ -81,7 +83,8 @@ class SakinioKandidatai {
   const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
     if (s_.Zodziai[i].KalbosDalis == dSkyriklis) return nullptr;
-    if (SurastiBeZodyno(aplinka_, s_, i, VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
+    if (SurastiBeZodyno(aplinka_, eiga_, s_, i,
+                        VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
       return nullptr;
     return &Sarasas(i);
   }
@@ -101,13 +104,15 @@ class SakinioKandidatai {
     if (!s_.Yra(k)) return 0;
     const TZodis& kitas = s_.Zodziai[k];
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
-    if (!MenuoMay(s_, k) && VidinioDalis(k) != KandidatuAtmintis::NeVidinis)
+    if (!MenuoMay(eiga_, k) && VidinioDalis(k) != KandidatuAtmintis::NeVidinis)
       return DaliesBitas(static_cast<std::uint8_t>(VidinioDalis(k)));
     Sarasas(k);
     std::uint32_t dalys = vietos_[static_cast<std::size_t>(k)].Zodis.Dalys;
     if (dalys == 0 && kitas.Tikrinis == 1) dalys = DaliesBitas(dDaiktavardis);  // a name
     return dalys;
   }
+
+  PaieskosEiga& Eiga() { return eiga_; }
 
  private:
   // What word i has taken from the memory, and the dictionaries' versions then.
@@ -185,27 +190,30 @@ class SakinioKandidatai {
 
   Aplinka& aplinka_;
   TSakinys& s_;
+  PaieskosEiga eiga_;
   std::vector<Vieta> vietos_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
 // right after such a name ("Mr Green", "John Green"), read by context.
-bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const TSakinys& s, int i) {
+bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const PaieskosEiga& eiga,
+            int i) {
+  const TSakinys& s = eiga.Sakinys();
   const TZodis& zodis = s.Zodziai[i];
   if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
   if (variantai.Kiekis() == 0) return true;
-  if (!aplinka.KontekstoTaisykle || SakinioPradzia(s, i)) return false;
+  if (!aplinka.KontekstoTaisykle || eiga.SakinioPradzia(i)) return false;
   const bool poVardo = s.DalisYra(i - 1, dDaiktavardis) && s.Zodziai[i - 1].Irasas &&
                        s.Zodziai[i - 1].Irasas->Duomenys.Pozymis() == 1 &&
-                       s.Zodziai[i - 1].Tikrinis == 1 && !SakinioPradzia(s, i - 1);
+                       s.Zodziai[i - 1].Tikrinis == 1 && !eiga.SakinioPradzia(i - 1);
   return PoTitulo(s, i) || poVardo;
 }
 
 // The candidate of word i's list that automatic lookup takes; the list is not empty.
 const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
-                                    const TZodziuList& variantai, const TSakinys& s, int i) {
-  const ParinkimoKontekstas k{s, i, kandidatai.KitoDalys(i), kandidatai.KitasLaikas(i),
-                              aplinka.KontekstoTaisykle};
+                                    const TZodziuList& variantai, int i) {
+  const ParinkimoKontekstas k{kandidatai.Eiga(), i, kandidatai.KitoDalys(i),
+                              kandidatai.KitasLaikas(i), aplinka.KontekstoTaisykle};
   return ParinktiKandidata(variantai, k);
 }
 
@@ -216,23 +224,24 @@ bool Skaitmenys(std::string_view angl) {
 void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai,
                       const TZodziuList& variantai, TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
-  if (Vardas(aplinka, variantai, s, i)) {
+  if (Vardas(aplinka, variantai, kandidatai.Eiga(), i)) {
     PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
   } else if (variantai.Kiekis() == 0) {
     RodytiAngliska(zodis);
     // "300 pages": a number the dictionary has no entry for is a numeral all the same.
     if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
   } else {
-    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, variantai, s, i), zodis);
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, variantai, i), zodis);
   }
 }
 
 // The candidate automatic lookup would take, 1-based, for the question to offer; 0 when it takes
 // none of the list (an unknown word, or a name read from the context).
-int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TSakinys& s, int i) {
+int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, int i) {
   const TZodziuList& variantai = aplinka.Variantai.Zodziai;
-  if (variantai.Kiekis() == 0 || Vardas(aplinka, variantai, s, i)) return NeraPasirinkimo;
-  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, variantai, s, i);
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, variantai, kandidatai.Eiga(), i))
+    return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, variantai, i);
   for (int c = 0; c < variantai.Kiekis(); ++c)
     if (&variantai[c] == &parinktas) return c + 1;
   return NeraPasirinkimo;
@@ -248,7 +257,7 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
       aplinka.Klausejas == nullptr
           ? NeraPasirinkimo
           : aplinka.Klausejas->Klausti(rezimas, KlausimoSakinys(s), std::string(zodis.Angl),
-                                       AutomatinisNumeris(aplinka, kandidatai, s, i), aplinka);
+                                       AutomatinisNumeris(aplinka, kandidatai, i), aplinka);
   if (pasirinktas == AtsauktiVertima) throw VertimasAtsauktas();
   if (pasirinktas >= 1 && pasirinktas <= variantai.Kiekis())
     PerimtiKandidata(variantai[pasirinktas - 1], zodis);

@@ -48,10 +48,8 @@ bool Linksniuote(std::string_view vardas, std::string& kamienas, std::int32_t& p
 
 ZodynoMazgas& VardoIrasas(Aplinka& aplinka, const std::string& angl, const std::string& kamienas,
                           std::int32_t paradigma, std::int32_t gimine) {
-  for (ZodynoMazgas* m = aplinka.Vardai.Galva(); m != nullptr; m = m->Kitas)
-    if (m->Duomenys.Vaizdas(TekstoLaukas::Angl1) == angl &&
-        m->Duomenys.Paradigma2() == gimine)
-      return *m;
+  ZodynoMazgas*& rastas = aplinka.VarduIrasai[{angl, gimine}];
+  if (rastas) return *rastas;
   ZodynoIrasas irasas;
   irasas.NustatytiSkaiciu(SkaiciausLaukas::DaliesKodas, KodasDaiktavardis);
   irasas.NustatytiSkaiciu(SkaiciausLaukas::Pozymis, 1);
@@ -65,7 +63,8 @@ ZodynoMazgas& VardoIrasas(Aplinka& aplinka, const std::string& angl, const std::
   irasas.NustatytiTeksta(TekstoLaukas::Kamienas, kamienas);
   const Forma vardininkas = DaiktavardzioForma(irasas, lVardininkas, skVienaskaita);
   irasas.NustatytiTeksta(TekstoLaukas::LietZodis, vardininkas.value_or(kamienas));
-  return *aplinka.Vardai.Prideti(irasas);
+  rastas = aplinka.Vardai.Prideti(irasas);
+  return *rastas;
 }
 
 constexpr std::string_view Titulai[] = {"mr", "mrs", "ms", "dr"};

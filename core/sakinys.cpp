@@ -7,15 +7,32 @@ namespace kervosta {
 using namespace literals;
 
 int TZodziuList::Prideti(TZodis zodis) {
-  zodziai_.push_back(std::make_unique<TZodis>(std::move(zodis)));
+  Skirti(Kiekis());
+  pries_.push_back(std::make_unique<TZodis>(std::move(zodis)));
   return Kiekis() - 1;
 }
 
 void TZodziuList::Iterpti(int i, TZodis zodis) {
-  zodziai_.insert(zodziai_.begin() + i, std::make_unique<TZodis>(std::move(zodis)));
+  Skirti(i);
+  pries_.push_back(std::make_unique<TZodis>(std::move(zodis)));
 }
 
-void TZodziuList::Pasalinti(int i) { zodziai_.erase(zodziai_.begin() + i); }
+void TZodziuList::Pasalinti(int i) {
+  Skirti(i);
+  po_.pop_back();
+}
+
+void TZodziuList::Skirti(int i) {
+  const auto j = static_cast<std::size_t>(i);
+  while (pries_.size() > j) {
+    po_.push_back(std::move(pries_.back()));
+    pries_.pop_back();
+  }
+  while (pries_.size() < j) {
+    pries_.push_back(std::move(po_.back()));
+    po_.pop_back();
+  }
+}
 
 bool TSakinys::DalisYra(int i, std::uint8_t dalis) const {
   return Yra(i) && Zodziai[i].KalbosDalis == dalis;

@@ -12,24 +12,40 @@
 namespace kervosta {
 
 // An owning list of words; removing a word destroys it.
+//
+// The analysis edits a sentence while it walks it from left to right, inserting and removing
+// words where it stands. The list is kept in two parts split at the last edit, the words after
+// it in reverse order, so that an edit costs the distance from the previous one rather than the
+// length of the sentence.
 class TZodziuList {
  public:
-  int Kiekis() const { return static_cast<int>(zodziai_.size()); }
-  TZodis& operator[](int i) { return *zodziai_[static_cast<std::size_t>(i)]; }
-  const TZodis& operator[](int i) const { return *zodziai_[static_cast<std::size_t>(i)]; }
-  TZodis* Rodykle(int i) { return zodziai_[static_cast<std::size_t>(i)].get(); }
+  int Kiekis() const { return static_cast<int>(pries_.size() + po_.size()); }
+  TZodis& operator[](int i) { return *Vieta(i); }
+  const TZodis& operator[](int i) const { return *Vieta(i); }
+  TZodis* Rodykle(int i) { return Vieta(i); }
   int Prideti(TZodis zodis);                // returns the new index
   void Iterpti(int i, TZodis zodis);
   void Pasalinti(int i);
   // Deletes every word the test picks in one pass, keeping the order of the rest.
   template <class Testas>
   void PasalintiJei(Testas testas) {
-    std::erase_if(zodziai_, [&testas](const std::unique_ptr<TZodis>& z) { return testas(*z); });
+    Skirti(Kiekis());
+    std::erase_if(pries_, [&testas](const std::unique_ptr<TZodis>& z) { return testas(*z); });
   }
-  void Isvalyti() { zodziai_.clear(); }
+  void Isvalyti() {
+    pries_.clear();
+    po_.clear();
+  }
 
  private:
-  std::vector<std::unique_ptr<TZodis>> zodziai_;  // pointers keep word addresses stable
+  TZodis* Vieta(int i) const {
+    const auto j = static_cast<std::size_t>(i);
+    return (j < pries_.size() ? pries_[j] : po_[po_.size() - 1 - (j - pries_.size())]).get();
+  }
+  void Skirti(int i);  // moves the split to index i
+
+  std::vector<std::unique_ptr<TZodis>> pries_;  // pointers keep word addresses stable
+  std::vector<std::unique_ptr<TZodis>> po_;     // the words after the split, the last one first
 };
 
 class TSakinys {

@@ -88,6 +88,19 @@ TEST_F(Grupavimas, RolesAndCases) {
   }
 }
 
+// Each verb takes the nearest noun group before it that is still free: one taken by an earlier
+// verb, or governed by a preposition, is passed over however far back the search must go.
+TEST_F(Grupavimas, ASubjectIsTheNearestGroupStillFree) {
+  TSakinys s = Sakinys({"the", "boy", "the", "boy", "in", "the", "house", "saw", "in", "saw",
+                        "in", "saw", "the", "boy", "saw"});
+  Analizuoti(s);
+  ASSERT_EQ(Grupes(), "0:1[the boy] 0:1[the boy] 2:6[in] 0:2[the house] 1:6[saw] 2:6[in] 1:6[saw] "
+                      "2:6[in] 1:6[saw] 0:1[the boy] 1:6[saw] ");
+  std::vector<int> veiksniai;
+  for (int v : {4, 6, 8, 10}) veiksniai.push_back(grupes.Grupes[v].Veiksnys);
+  EXPECT_EQ(veiksniai, (std::vector<int>{1, 0, -1, 9}));
+}
+
 // The record of "be" is found by the number of the group's first word: a dictionary verb (no
 // number) or a damaged number is no form of "be", so the negation still asks for the genitive.
 TEST_F(Grupavimas, CopulaTestReadsOnlyTheSixBuiltInRecords) {

@@ -98,8 +98,41 @@ TEST(SakinioPradzia, FirstWordAndAfterOpeningMarksEndersAndColons) {
     s.Zodziai.Prideti(std::move(z));
   }
   const bool tiketina[] = {true, true, false, false, false, true, false, true, false, false};
-  for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(SakinioPradzia(s, i), tiketina[i]) << i;
-  EXPECT_TRUE(SakinioPradzia(s, -1));
+  const PaieskosEiga eiga(s);
+  for (int i = 0; i < s.Kiekis(); ++i) EXPECT_EQ(eiga.SakinioPradzia(i), tiketina[i]) << i;
+  EXPECT_TRUE(eiga.SakinioPradzia(-1));
+}
+
+// The walk settles one word at a time and asks about the words behind it only; an answer kept
+// from an earlier word must be the one going back over the settled words would give.
+TEST(PaieskosEiga, KeptAnswersMatchALookBackOverTheSettledWords) {
+  const std::pair<std::string_view, std::uint8_t> zodziai[] = {
+      {"big", dBudvardis},   {"big", dBudvardis},   {"house", dDaiktavardis},
+      {"big", dBudvardis},   {"big", dBudvardis},   {"in", dPrielinksnis},
+      {"big", dBudvardis},   {"big", dBudvardis},   {"never", dPrieveiksmis},
+      {"not", dNezinoma},    {"go", dVeiksmazodis},
+  };
+  // Per word: the nearest word before it that is neither an adverb nor "not", and whether the
+  // word before it is an adjective before a noun (at the start, after a preposition, or after
+  // another such adjective; not after a noun).
+  const int ankstesnis[] = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7};
+  const bool budvardis[] = {false, true, true, false, false, false, false, true, true, false,
+                            false};
+  TSakinys s;
+  for (const auto& [angl, dalis] : zodziai) {
+    TZodis z;
+    z.Angl = std::string(angl);
+    s.Zodziai.Prideti(std::move(z));
+  }
+  PaieskosEiga eiga(s);
+  for (int i = 0; i < s.Kiekis(); ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    EXPECT_EQ(eiga.AnkstesnisBePrieveiksmiu(i), ankstesnis[k]) << i;
+    if (i > 0) {
+      EXPECT_EQ(eiga.PriesDaiktavardiBudvardis(i - 1), budvardis[k]) << i;
+    }
+    s.Zodziai[i].KalbosDalis = zodziai[k].second;
+  }
 }
 
 }  // namespace

@@ -57,6 +57,17 @@ TEST(VardoKandidatas, EachEndingDeclinesAsLithuanianDoes) {
   EXPECT_EQ(aplinka.Vardai.Kiekis(), 6);
 }
 
+// A record holds only the first letters of a long name: the name must be found again by its whole
+// text, or every mention added a record and walked all those before it.
+TEST(VardoKandidatas, ALongNameMentionedAgainKeepsItsOneRecord) {
+  Aplinka aplinka;
+  const std::string ilgas(40, 'k');
+  const std::string formos = Formos(aplinka, {ilgas});
+  EXPECT_EQ(Formos(aplinka, {ilgas}), formos);
+  Formos(aplinka, {ilgas + "x"});  // the same first letters, another name
+  EXPECT_EQ(aplinka.Vardai.Kiekis(), 2);
+}
+
 TEST(GaliButiVardas, LettersOnlyAndNoTitleLanguageOrSingleLetter) {
   for (std::string_view vardas : {"tom", "london", "ab"}) EXPECT_TRUE(GaliButiVardas(vardas));
   for (std::string_view ne : {"a", "mr", "mrs", "english", "japanese", "o'neil", "r2d2", ""})
