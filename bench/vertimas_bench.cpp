@@ -90,7 +90,9 @@ KasdienisTekstas SkaitytiKasdieniTeksta() {
     std::ifstream in(failas, std::ios::binary);
     utf8.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  const std::vector<std::string> kartojamos = SkaidytiEilutemis(IsUtf8(utf8).Tekstas);
+  std::vector<std::string> kartojamos;
+  std::istringstream eilutes(IsUtf8(utf8).Tekstas);
+  for (std::string eilute; std::getline(eilutes, eilute);) kartojamos.push_back(eilute);
   KasdienisTekstas tekstas;
   while (tekstas.Zodziai < 100'000 && !kartojamos.empty()) {
     for (const std::string& eilute : kartojamos) {
