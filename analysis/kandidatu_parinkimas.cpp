@@ -6,13 +6,12 @@
 #include <string_view>
 
 #include "analysis/segment_sutrumpinimai.h"
-#include "analysis/zodzio_paieska.h"
+#include "analysis/zodziu_aibe.h"
 
 namespace kervosta {
 
 namespace {
 
-using Zodziai = std::initializer_list<std::string_view>;
 
 constexpr std::uint8_t FormaBazine = 2;
 constexpr std::uint8_t FormaButoji = 3;
@@ -22,37 +21,38 @@ constexpr std::uint8_t FormaIng = 5;
 constexpr std::int32_t SavybinisIvardis = 2;  // the pronoun kind of "my", "its"
 constexpr std::int32_t KategorijaLaikas = 4;  // the category that marks a sense of time
 
-bool Yra(const TZodis& z, Zodziai zodziai) {
-  for (std::string_view w : zodziai)
-    if (ZodziaiLygus(z.Angl, w)) return true;
-  return false;
-}
-
 const ZodynoIrasas* Irasas(const TZodis& z) { return z.Irasas ? &z.Irasas->Duomenys : nullptr; }
 
 // Words after which English has a verb: modals, "do", the marks of "'d" and "let's".
-bool ReikalaujaVeiksmazodzio(const TZodis& z) {
-  return Yra(z, {"will", "shall", "would", "should", "can", "could", "may", "might", "must", "do",
-                 "does", "did", "let's", "'d"});
-}
+constexpr ZodziuAibe ReikalaujantysVeiksmazodzio(std::to_array<std::string_view>(
+    {"will", "shall", "would", "should", "can", "could", "may", "might", "must", "do", "does",
+     "did", "let's", "'d"}));
+
+bool ReikalaujaVeiksmazodzio(const TZodis& z) { return ReikalaujantysVeiksmazodzio.Turi(z.Angl); }
 
 // The mark of "'s" right after a noun: the noun owns what follows ("Tom's car").
 bool SavybineZyme(const TSakinys& s, int i) {
   return s.ZodisYra(i, ZymeS) && s.DalisYra(i - 1, dDaiktavardis);
 }
 
+constexpr ZodziuAibe ButiesFormos(
+    std::to_array<std::string_view>({"am", "is", "are", "was", "were", "be", "been", "being"}));
+
 bool ButiesForma(const TZodis& z) {
   return (z.Vidinis == 1 && z.KalbosDalis == dVeiksmazodis && z.Nr >= 1 && z.Nr <= 3) ||
-         Yra(z, {"am", "is", "are", "was", "were", "be", "been", "being"});
+         ButiesFormos.Turi(z.Angl);
 }
 
-bool TurejimoForma(const TZodis& z) { return Yra(z, {"have", "has", "had", "having"}); }
+constexpr ZodziuAibe TurejimoFormos(std::to_array<std::string_view>({"have", "has", "had", "having"}));
+
+bool TurejimoForma(const TZodis& z) { return TurejimoFormos.Turi(z.Angl); }
 
 // Adverbs of degree come before an adjective or another adverb.
-bool Laipsnio(const TZodis& z) {
-  return Yra(z, {"very", "too", "so", "quite", "really", "rather", "pretty", "extremely", "how",
-                 "more", "most", "less", "least", "fairly", "absolutely", "completely"});
-}
+constexpr ZodziuAibe LaipsnioPrieveiksmiai(std::to_array<std::string_view>(
+    {"very", "too", "so", "quite", "really", "rather", "pretty", "extremely", "how", "more", "most",
+     "less", "least", "fairly", "absolutely", "completely"}));
+
+bool Laipsnio(const TZodis& z) { return LaipsnioPrieveiksmiai.Turi(z.Angl); }
 
 // A word that a noun or adjective follows in a noun phrase: an article, a possessive or
 // demonstrative, a numeral, an owner in the genitive. An adjective (`budvardis`) only where it
@@ -298,14 +298,14 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
 }  // namespace
 
 bool JudejimoVeiksmazodis(const TZodis& z) {
-  if (Yra(z, {"back", "way"})) return true;
+  static constexpr ZodziuAibe KryptiesZodziai(std::to_array<std::string_view>({"back", "way"}));
+  static constexpr ZodziuAibe JudejimoVeiksmazodziai(std::to_array<std::string_view>(
+      {"go", "come", "walk", "run", "drive", "ride", "return", "travel", "move", "fly", "hurry",
+       "get", "cycle", "swim"}));
+  if (KryptiesZodziai.Turi(z.Angl)) return true;
   const ZodynoIrasas* irasas = Irasas(z);
-  if (!irasas || z.KalbosDalis != dVeiksmazodis) return false;
-  const std::string_view bazine = irasas->Vaizdas(TekstoLaukas::Angl1);
-  for (std::string_view v : {"go", "come", "walk", "run", "drive", "ride", "return", "travel",
-                             "move", "fly", "hurry", "get", "cycle", "swim"})
-    if (bazine == v) return true;
-  return false;
+  return irasas && z.KalbosDalis == dVeiksmazodis &&
+         JudejimoVeiksmazodziai.Turi(irasas->Vaizdas(TekstoLaukas::Angl1));
 }
 
 PaieskosEiga::PaieskosEiga(const TSakinys& sakinys)

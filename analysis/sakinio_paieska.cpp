@@ -267,6 +267,16 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
     ImtiAutomatiskai(aplinka, kandidatai, variantai, s, i);
 }
 
+// The question shows, and its answer may refill, `aplinka.Variantai`.
+void ImtiSuKoregavimu(Aplinka& aplinka, SakinioKandidatai& kandidatai,
+                      const TZodziuList& variantai, TSakinys& s, int i) {
+  for (int c = 0; c < variantai.Kiekis(); ++c) aplinka.Variantai.Zodziai.Prideti(variantai[c]);
+  if (aplinka.Variantai.Kiekis() == 1)
+    PerimtiKandidata(aplinka.Variantai.Zodziai[0], s.Zodziai[i]);
+  else
+    Klausti(aplinka, kandidatai, s, i);
+}
+
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
   SakinioKandidatai kandidatai(aplinka, saltinis);
@@ -295,13 +305,8 @@ void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis) {
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis) {
   SurastiKiekviena(aplinka, saltinis,
                    [&](SakinioKandidatai& kandidatai, const TZodziuList& variantai, int i) {
-    // The question shows, and its answer may refill, `aplinka.Variantai`.
-    for (int c = 0; c < variantai.Kiekis(); ++c) aplinka.Variantai.Zodziai.Prideti(variantai[c]);
-    if (aplinka.Variantai.Kiekis() == 1)
-      PerimtiKandidata(aplinka.Variantai.Zodziai[0], saltinis.Zodziai[i]);
-    else
-      Klausti(aplinka, kandidatai, saltinis, i);
-  });
+                     ImtiSuKoregavimu(aplinka, kandidatai, variantai, saltinis, i);
+                   });
 }
 
 void SurastiSakinioZodzius(Aplinka& aplinka, TSakinys& saltinis) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/segment_isvedimas.h"
+#include "analysis/zodziu_aibe.h"
 #include "core/cp1257.h"
 #include "morphology/zodzio_forma.h"
 
@@ -71,36 +72,15 @@ constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
     {"their", 7, dAsmKitas, "jų"_lt, 1, 1, 6, 1},
 }};
 
-// The first letters and lengths of the words of both tables, bit n of a letter's entry for a
-// word of n letters, so that most words of a text skip the tables at one glance.
-constexpr std::size_t IlgiausiasLentelese = 7;
-using LenteliuZodziai = std::array<std::uint8_t, 256>;
-
-constexpr LenteliuZodziai SudarytiLenteliuZodzius() {
-  LenteliuZodziai zodziai{};
-  const auto pazymeti = [&](std::string_view angl) {
-    zodziai[static_cast<unsigned char>(angl[0])] |= static_cast<std::uint8_t>(1u << angl.size());
-  };
-  for (const Modalinis& m : Modaliniai) pazymeti(m.Angl);
-  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) pazymeti(a.Angl);
-  return zodziai;
+// The words of both tables, so that most words of a text skip them at one glance.
+constexpr ZodziuZymes SudarytiLenteliuZymes() {
+  ZodziuZymes zymes;
+  for (const Modalinis& m : Modaliniai) zymes.Pazymeti(m.Angl);
+  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) zymes.Pazymeti(a.Angl);
+  return zymes;
 }
 
-constexpr bool VisiTelpa() {
-  for (const Modalinis& m : Modaliniai)
-    if (m.Angl.empty() || m.Angl.size() > IlgiausiasLentelese) return false;
-  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai)
-    if (a.Angl.empty() || a.Angl.size() > IlgiausiasLentelese) return false;
-  return true;
-}
-static_assert(VisiTelpa(), "a word of the tables is longer than their marks hold");
-
-constexpr LenteliuZodziai LenteliuZodziuZymes = SudarytiLenteliuZodzius();
-
-bool GaliButiLenteleje(std::string_view zodis) {
-  return !zodis.empty() && zodis.size() <= IlgiausiasLentelese &&
-         (LenteliuZodziuZymes[static_cast<unsigned char>(zodis[0])] >> zodis.size() & 1u) != 0;
-}
+constexpr ZodziuZymes LenteliuZymes = SudarytiLenteliuZymes();
 
 constexpr std::int32_t kDaiktavardis = 1;
 
@@ -130,7 +110,7 @@ constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
 }};
 
 bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
-  if (!GaliButiLenteleje(zodis)) return false;
+  if (!LenteliuZymes.GaliButi(zodis)) return false;
   for (const Modalinis& m : Modaliniai) {
     if (!ZodziaiLygus(m.Angl, zodis)) continue;
     tikslas.Vidinis = 1;
@@ -202,7 +182,7 @@ constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
 }};
 
 bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
-  if (!GaliButiLenteleje(zodis)) return false;
+  if (!LenteliuZymes.GaliButi(zodis)) return false;
   for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
     if (!ZodziaiLygus(a.Angl, zodis)) continue;
     const AsmeninisIvardis* eilute = &a;

@@ -19,15 +19,6 @@
 
 namespace kervosta {
 
-// Equality of short words that leaves the library's comparison aside: the words of a text are
-// compared with tables of built-in and context words, nearly all differing in the first letter.
-inline bool ZodziaiLygus(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
-
 // Maps A..Z to a..z and keeps every other byte, the Lithuanian letters included.
 std::string AnglMazosiomis(std::string_view zodis);
 
