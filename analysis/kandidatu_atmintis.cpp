@@ -11,7 +11,7 @@ void KandidatuAtmintis::Patikrinti(const ZodynuRinkinys& zodynai) {
 }
 
 const KandidatuAtmintis::Zodis* KandidatuAtmintis::Rasti(const ZodynuRinkinys& zodynai,
-                                                          const std::string& zodis) {
+                                                         const std::string& zodis) {
   const std::uint64_t pagrindinio = zodynai.PagrindinisZodynas.Versija();
   const std::uint64_t vartotojo = zodynai.VartotojoZodynas.Versija();
   if (pagrindinio != pagrindinioVersija_ || vartotojo != vartotojoVersija_) {

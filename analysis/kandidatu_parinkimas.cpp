@@ -12,7 +12,6 @@ namespace kervosta {
 
 namespace {
 
-
 constexpr std::uint8_t FormaBazine = 2;
 constexpr std::uint8_t FormaButoji = 3;
 constexpr std::uint8_t FormaDalyvis = 4;
@@ -24,9 +23,9 @@ constexpr std::int32_t KategorijaLaikas = 4;  // the category that marks a sense
 const ZodynoIrasas* Irasas(const TZodis& z) { return z.Irasas ? &z.Irasas->Duomenys : nullptr; }
 
 // Words after which English has a verb: modals, "do", the marks of "'d" and "let's".
-constexpr ZodziuAibe ReikalaujantysVeiksmazodzio(std::to_array<std::string_view>(
-    {"will", "shall", "would", "should", "can", "could", "may", "might", "must", "do", "does",
-     "did", "let's", "'d"}));
+constexpr ZodziuAibe ReikalaujantysVeiksmazodzio(
+    std::to_array<std::string_view>({"will", "shall", "would", "should", "can", "could", "may",
+                                     "might", "must", "do", "does", "did", "let's", "'d"}));
 
 bool ReikalaujaVeiksmazodzio(const TZodis& z) { return ReikalaujantysVeiksmazodzio.Turi(z.Angl); }
 
@@ -35,15 +34,16 @@ bool SavybineZyme(const TSakinys& s, int i) {
   return s.ZodisYra(i, ZymeS) && s.DalisYra(i - 1, dDaiktavardis);
 }
 
-constexpr ZodziuAibe ButiesFormos(
-    std::to_array<std::string_view>({"am", "is", "are", "was", "were", "be", "been", "being"}));
+constexpr ZodziuAibe ButiesFormos(std::to_array<std::string_view>({"am", "is", "are", "was", "were",
+                                                                   "be", "been", "being"}));
 
 bool ButiesForma(const TZodis& z) {
   return (z.Vidinis == 1 && z.KalbosDalis == dVeiksmazodis && z.Nr >= 1 && z.Nr <= 3) ||
          ButiesFormos.Turi(z.Angl);
 }
 
-constexpr ZodziuAibe TurejimoFormos(std::to_array<std::string_view>({"have", "has", "had", "having"}));
+constexpr ZodziuAibe TurejimoFormos(std::to_array<std::string_view>({"have", "has", "had",
+                                                                     "having"}));
 
 bool TurejimoForma(const TZodis& z) { return TurejimoFormos.Turi(z.Angl); }
 
@@ -299,9 +299,9 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
 
 bool JudejimoVeiksmazodis(const TZodis& z) {
   static constexpr ZodziuAibe KryptiesZodziai(std::to_array<std::string_view>({"back", "way"}));
-  static constexpr ZodziuAibe JudejimoVeiksmazodziai(std::to_array<std::string_view>(
-      {"go", "come", "walk", "run", "drive", "ride", "return", "travel", "move", "fly", "hurry",
-       "get", "cycle", "swim"}));
+  static constexpr ZodziuAibe JudejimoVeiksmazodziai(
+      std::to_array<std::string_view>({"go", "come", "walk", "run", "drive", "ride", "return",
+                                       "travel", "move", "fly", "hurry", "get", "cycle", "swim"}));
   if (KryptiesZodziai.Turi(z.Angl)) return true;
   const ZodynoIrasas* irasas = Irasas(z);
   return irasas && z.KalbosDalis == dVeiksmazodis &&

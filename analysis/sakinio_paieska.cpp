@@ -83,8 +83,7 @@ class SakinioKandidatai {
   const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
     if (s_.Zodziai[i].KalbosDalis == dSkyriklis) return nullptr;
-    if (SurastiBeZodyno(aplinka_, eiga_, s_, i,
-                        VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
+    if (SurastiBeZodyno(aplinka_, eiga_, s_, i, VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
       return nullptr;
     return &Sarasas(i);
   }
@@ -196,8 +195,7 @@ class SakinioKandidatai {
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
 // right after such a name ("Mr Green", "John Green"), read by context.
-bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const PaieskosEiga& eiga,
-            int i) {
+bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const PaieskosEiga& eiga, int i) {
   const TSakinys& s = eiga.Sakinys();
   const TZodis& zodis = s.Zodziai[i];
   if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
@@ -221,8 +219,8 @@ bool Skaitmenys(std::string_view angl) {
   return !angl.empty() && angl.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai,
-                      const TZodziuList& variantai, TSakinys& s, int i) {
+void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TZodziuList& variantai,
+                      TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
   if (Vardas(aplinka, variantai, kandidatai.Eiga(), i)) {
     PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
@@ -268,8 +266,8 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
 }
 
 // The question shows, and its answer may refill, `aplinka.Variantai`.
-void ImtiSuKoregavimu(Aplinka& aplinka, SakinioKandidatai& kandidatai,
-                      const TZodziuList& variantai, TSakinys& s, int i) {
+void ImtiSuKoregavimu(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TZodziuList& variantai,
+                      TSakinys& s, int i) {
   for (int c = 0; c < variantai.Kiekis(); ++c) aplinka.Variantai.Zodziai.Prideti(variantai[c]);
   if (aplinka.Variantai.Kiekis() == 1)
     PerimtiKandidata(aplinka.Variantai.Zodziai[0], s.Zodziai[i]);

@@ -124,9 +124,8 @@ void BM_AutomatinisVertimas(benchmark::State& state) {
     VerstiEilutes(aplinka, anglu, lietuviu);
     benchmark::DoNotOptimize(lietuviu.Eilutes.data());
   }
-  state.counters["words_per_second"] =
-      benchmark::Counter(static_cast<double>(tekstas.Zodziai),
-                         benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["words_per_second"] = benchmark::Counter(
+      static_cast<double>(tekstas.Zodziai), benchmark::Counter::kIsIterationInvariantRate);
   state.counters["dictionary_entries"] = pagrindinis.Kiekis();
 }
 BENCHMARK(BM_AutomatinisVertimas)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);

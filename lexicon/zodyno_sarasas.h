@@ -92,7 +92,7 @@ class ZodynoSarasas {
   mutable std::uint64_t indeksoVersija_ = 0;
   mutable std::vector<Lizdas> lizdai_;  // a power of two long, at most half full
   mutable std::uint32_t formuSk_ = 0;
-  mutable std::vector<Vieta> vietos_;   // the hits of each form together, in list order
+  mutable std::vector<Vieta> vietos_;  // the hits of each form together, in list order
 };
 
 }  // namespace kervosta

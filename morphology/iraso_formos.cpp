@@ -73,9 +73,9 @@ Forma Statyti(Statytojas statyti, const ZodynoIrasas& irasas, const Veiksmazodzi
 void PridetiAsmenis(std::vector<PazymetiArgumentai>& lenta, const std::string& priesdelis,
                     int laikas, int nuosaka, int nuoAsmens) {
   for (int asmuo = nuoAsmens; asmuo <= AsmenuSkaicius; ++asmuo)
-    lenta.push_back({priesdelis + ' ' + std::to_string(asmuo),
-                     {asmuo, laikas, nuosaka, lVardininkas, dgVyriska, skVienaskaita,
-                      fAsmenuojama, true}});
+    lenta.push_back(
+        {priesdelis + ' ' + std::to_string(asmuo),
+         {asmuo, laikas, nuosaka, lVardininkas, dgVyriska, skVienaskaita, fAsmenuojama, true}});
 }
 
 // Lines "verb participle NAME masc sg 1" .. "... fem pl 6"; an active participle takes its case
@@ -85,11 +85,10 @@ void PridetiDalyvi(std::vector<PazymetiArgumentai>& lenta, const std::string& va
   for (const int gimine : {dgVyriska, dgMoteriska})
     for (const int skaicius : AbuSkaiciai)
       for (int linksnis = 1; linksnis <= LinksniuSkaicius; ++linksnis)
-        lenta.push_back({"verb participle " + vardas + (gimine == dgVyriska ? " masc" : " fem") +
-                             (skaicius == skVienaskaita ? " sg " : " pl ") +
-                             std::to_string(linksnis),
-                         {linksnis, laikas, nTiesiogine, linksnis, gimine, skaicius, fDalyvis,
-                          veikiamoji}});
+        lenta.push_back(
+            {"verb participle " + vardas + (gimine == dgVyriska ? " masc" : " fem") +
+                 (skaicius == skVienaskaita ? " sg " : " pl ") + std::to_string(linksnis),
+             {linksnis, laikas, nTiesiogine, linksnis, gimine, skaicius, fDalyvis, veikiamoji}});
 }
 
 // Every form of a verb in label order: the infinitive, the tenses and moods in their persons and
@@ -97,8 +96,9 @@ void PridetiDalyvi(std::vector<PazymetiArgumentai>& lenta, const std::string& va
 const std::vector<PazymetiArgumentai>& VeiksmazodzioLenta() {
   static const std::vector<PazymetiArgumentai> lenta = [] {
     std::vector<PazymetiArgumentai> l;
-    l.push_back({"verb infinitive", {1, lkBendratis, nTiesiogine, lVardininkas, dgVyriska,
-                                     skVienaskaita, fAsmenuojama, true}});
+    l.push_back({"verb infinitive",
+                 {1, lkBendratis, nTiesiogine, lVardininkas, dgVyriska, skVienaskaita, fAsmenuojama,
+                  true}});
     PridetiAsmenis(l, "verb present", lkEsamasis, nTiesiogine, 1);
     PridetiAsmenis(l, "verb past", lkButasisKartinis, nTiesiogine, 1);
     PridetiAsmenis(l, "verb past-frequentative", lkButasisDazninis, nTiesiogine, 1);

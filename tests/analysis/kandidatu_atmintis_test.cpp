@@ -39,10 +39,11 @@ ZodynoIrasas Bank(std::string_view liet) {
 Aplinka Paruosti() {
   Aplinka aplinka;
   UzpildytiVidiniusIrasus(aplinka.Zodynai);
-  SkaitytiZodynoTeksta("pos=7\ten=the\n"
-                       "pos=1\ten=bank|bank|banks\tlt=bankas\n"
-                       "pos=1\ten=bank|bank|banks\tlt=krantas\n",
-                       aplinka.Zodynai.PagrindinisZodynas);
+  SkaitytiZodynoTeksta(
+      "pos=7\ten=the\n"
+      "pos=1\ten=bank|bank|banks\tlt=bankas\n"
+      "pos=1\ten=bank|bank|banks\tlt=krantas\n",
+      aplinka.Zodynai.PagrindinisZodynas);
   return aplinka;
 }
 
@@ -67,7 +68,7 @@ TEST(KandidatuAtmintis, EveryKindOfDictionaryChangeIsSeenByTheNextSentence) {
       {"a record written in place",
        [](ZodynuRinkinys& z) {
          z.PagrindinisZodynas.Uodega()->Duomenys.NustatytiTeksta(TekstoLaukas::LietZodis,
-                                                                "krantinė"_lt);
+                                                                 "krantinė"_lt);
          z.PagrindinisZodynas.Pakeista();
        },
        std::string("krantinė"_lt)},
