@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "analysis/kandidatu_atmintis.h"
 #include "analysis/koregavimas.h"
 #include "core/sakinys.h"
 #include "lexicon/zodynai.h"
@@ -23,6 +24,7 @@ struct Aplinka {
   // is whole here, where the record keeps only as much of a long one as it holds.
   std::map<std::pair<std::string, std::int32_t>, ZodynoMazgas*> VarduIrasai;
   TSakinys Variantai;                    // candidates of the latest lookup
+  KandidatuAtmintis Atmintis;            // candidates of the words translation has met
   std::uint8_t AutomatinisVertimas = 0;  // 1 automatic, 0 with correction
   std::uint8_t GramatineAnalize = 1;     // syntactic grouping on
   // Automatic lookup tells the parts of speech of a word apart by the words around it; off, the

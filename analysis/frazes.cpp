@@ -1,11 +1,13 @@
 #include "analysis/frazes.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "analysis/kandidatu_parinkimas.h"
 #include "analysis/sakinio_paieska.h"
 #include "analysis/zodzio_paieska.h"
+#include "analysis/zodziu_aibe.h"
 #include "core/cp1257.h"
 
 namespace kervosta {
@@ -114,18 +116,32 @@ int SalutinisSakinys(TSakinys& s, int i) {
   return 2;
 }
 
+// The words the phrases above start with; any other word can only start a clause.
+constexpr ZodziuAibe FraziuZodziai(
+    std::to_array<std::string_view>({"thank", "excuse", "how", "like", "home", "-"}));
+
+constexpr bool VisosFrazes() {
+  for (const Fraze& f : Frazes)
+    if (!FraziuZodziai.Turi(f.Pirmas)) return false;
+  return true;
+}
+static_assert(VisosFrazes(), "a phrase starts with a word the set lacks");
+
 }  // namespace
 
 void SutvarkytiFrazes(Aplinka& aplinka, TSakinys& s) {
   for (int i = 0; i < s.Kiekis(); ++i) {
-    if (Fraze2(s, i)) {
+    const bool frazesZodis = FraziuZodziai.Turi(s.Zodziai[i].Angl);
+    if (frazesZodis && Fraze2(s, i)) {
       ++i;
       continue;
     }
-    if (s.ZodisYra(i, "like") && s.DalisYra(i, dVeiksmazodis) && s.ZodisYra(i - 1, "would"))
+    if (frazesZodis && s.ZodisYra(i, "like") && s.DalisYra(i, dVeiksmazodis) &&
+        s.ZodisYra(i - 1, "would"))
       NoretuMegti(aplinka, s.Zodziai[i]);
-    if (s.ZodisYra(i, "home")) Namie(s, i);
-    if (s.ZodisYra(i, "-") && s.DalisYra(i - 1, dSkaitvardis) && s.DalisYra(i + 1, dSkaitvardis))
+    if (frazesZodis && s.ZodisYra(i, "home")) Namie(s, i);
+    if (frazesZodis && s.ZodisYra(i, "-") && s.DalisYra(i - 1, dSkaitvardis) &&
+        s.DalisYra(i + 1, dSkaitvardis))
       s.Zodziai.Pasalinti(i--);
     else if (i > 0 && i + 1 < s.Kiekis())
       i += SalutinisSakinys(s, i);

@@ -1,50 +1,53 @@
 #include "analysis/kandidatu_parinkimas.h"
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <string_view>
-#include <vector>
 
 #include "analysis/segment_sutrumpinimai.h"
+#include "analysis/zodziu_aibe.h"
 
 namespace kervosta {
 
 namespace {
 
-using Zodziai = std::initializer_list<std::string_view>;
 
 constexpr std::int32_t SavybinisIvardis = 2;  // the pronoun kind of "my", "its"
-
-bool Yra(const TZodis& z, Zodziai zodziai) {
-  for (std::string_view w : zodziai)
-    if (z.Angl == w) return true;
-  return false;
-}
 
 const ZodynoIrasas* Irasas(const TZodis& z) { return z.Irasas ? &z.Irasas->Duomenys : nullptr; }
 
 // Words after which English has a verb: modals, "do", the marks of "'d" and "let's".
-bool ReikalaujaVeiksmazodzio(const TZodis& z) {
-  return Yra(z, {"will", "shall", "would", "should", "can", "could", "may", "might", "must", "do",
-                 "does", "did", "let's", "'d"});
-}
+constexpr ZodziuAibe ReikalaujantysVeiksmazodzio(
+    std::to_array<std::string_view>({"will", "shall", "would", "should", "can", "could", "may",
+                                     "might", "must", "do", "does", "did", "let's", "'d"}));
+
+bool ReikalaujaVeiksmazodzio(const TZodis& z) { return ReikalaujantysVeiksmazodzio.Turi(z.Angl); }
 
 // The mark of "'s" right after a noun: the noun owns what follows ("Tom's car").
 bool SavybineZyme(const TSakinys& s, int i) {
   return s.ZodisYra(i, ZymeS) && s.DalisYra(i - 1, dDaiktavardis);
 }
 
+constexpr ZodziuAibe ButiesFormos(std::to_array<std::string_view>({"am", "is", "are", "was", "were",
+                                                                   "be", "been", "being"}));
+
 bool ButiesForma(const TZodis& z) {
   return (z.Vidinis == 1 && z.KalbosDalis == dVeiksmazodis && z.Nr >= 1 && z.Nr <= 3) ||
-         Yra(z, {"am", "is", "are", "was", "were", "be", "been", "being"});
+         ButiesFormos.Turi(z.Angl);
 }
 
-bool TurejimoForma(const TZodis& z) { return Yra(z, {"have", "has", "had", "having"}); }
+constexpr ZodziuAibe TurejimoFormos(std::to_array<std::string_view>({"have", "has", "had",
+                                                                     "having"}));
+
+bool TurejimoForma(const TZodis& z) { return TurejimoFormos.Turi(z.Angl); }
 
 // Adverbs of degree come before an adjective or another adverb.
-bool Laipsnio(const TZodis& z) {
-  return Yra(z, {"very", "too", "so", "quite", "really", "rather", "pretty", "extremely", "how",
-                 "more", "most", "less", "least", "fairly", "absolutely", "completely"});
-}
+constexpr ZodziuAibe LaipsnioPrieveiksmiai(std::to_array<std::string_view>(
+    {"very", "too", "so", "quite", "really", "rather", "pretty", "extremely", "how", "more", "most",
+     "less", "least", "fairly", "absolutely", "completely"}));
+
+bool Laipsnio(const TZodis& z) { return LaipsnioPrieveiksmiai.Turi(z.Angl); }
 
 // A word that a noun or adjective follows in a noun phrase: an article, a possessive or
 // demonstrative, a numeral, an owner in the genitive. An adjective (`budvardis`) only where it
@@ -120,7 +123,24 @@ constexpr std::uint32_t FormuBitai(std::initializer_list<std::uint8_t> formos) {
   return b;
 }
 
-using Pageidavimai = std::vector<Pageidavimas>;
+// The choices in order of preference; never more than four, kept off the heap since every word
+// with candidates asks for them.
+class Pageidavimai {
+ public:
+  Pageidavimai() = default;
+  Pageidavimai(std::initializer_list<Pageidavimas> pageidavimai) {
+    for (const Pageidavimas& p : pageidavimai) Prideti(p);
+  }
+  void Prideti(const Pageidavimas& p) {
+    if (kiekis_ < eile_.size()) eile_[kiekis_++] = p;
+  }
+  const Pageidavimas* begin() const { return eile_.data(); }
+  const Pageidavimas* end() const { return eile_.data() + kiekis_; }
+
+ private:
+  std::array<Pageidavimas, 4> eile_{};
+  std::size_t kiekis_ = 0;
+};
 
 // The word matches the form of its entry that only the third person singular has ("leaves").
 bool TreciasisAsmuo(const TZodis& z) {
@@ -188,7 +208,7 @@ Pageidavimai SakinioPradziojePageidavimai(const ParinkimoKontekstas& k,
     for (int i = 0; i < kandidatai.Kiekis(); ++i)
       if (TikBazine(kandidatai[i])) return {{dVeiksmazodis, FormuBitai({afBazine})}};
   Pageidavimai p = DaiktavardzioVieta(k);
-  p.push_back({dIvardis});
+  p.Prideti({dIvardis});
   return p;
 }
 
@@ -273,14 +293,14 @@ const TZodis& VeiksmazodzioForma(const TZodziuList& kandidatai, const TZodis& pa
 }  // namespace
 
 bool JudejimoVeiksmazodis(const TZodis& z) {
-  if (Yra(z, {"back", "way"})) return true;
+  static constexpr ZodziuAibe KryptiesZodziai(std::to_array<std::string_view>({"back", "way"}));
+  static constexpr ZodziuAibe JudejimoVeiksmazodziai(
+      std::to_array<std::string_view>({"go", "come", "walk", "run", "drive", "ride", "return",
+                                       "travel", "move", "fly", "hurry", "get", "cycle", "swim"}));
+  if (KryptiesZodziai.Turi(z.Angl)) return true;
   const ZodynoIrasas* irasas = Irasas(z);
-  if (!irasas || z.KalbosDalis != dVeiksmazodis) return false;
-  const std::string_view bazine = irasas->Vaizdas(TekstoLaukas::Angl1);
-  for (std::string_view v : {"go", "come", "walk", "run", "drive", "ride", "return", "travel",
-                             "move", "fly", "hurry", "get", "cycle", "swim"})
-    if (bazine == v) return true;
-  return false;
+  return irasas && z.KalbosDalis == dVeiksmazodis &&
+         JudejimoVeiksmazodziai.Turi(irasas->Vaizdas(TekstoLaukas::Angl1));
 }
 
 PaieskosEiga::PaieskosEiga(const TSakinys& sakinys)

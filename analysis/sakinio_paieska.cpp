@@ -1,5 +1,7 @@
 #include "analysis/sakinio_paieska.h"
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "analysis/frazes.h"
@@ -46,10 +48,12 @@ bool MenuoMay(const PaieskosEiga& eiga, int i) {
 }
 
 // Punctuation and built-in words need no dictionary; returns whether the word is settled.
-bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys& s, int i) {
+// `yraVidinis`: whether the word is a built-in word at all.
+bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys& s, int i,
+                     bool yraVidinis) {
   TZodis& zodis = s.Zodziai[i];
   if (zodis.KalbosDalis == dSkyriklis) return true;
-  if (MenuoMay(eiga, i)) return false;
+  if (MenuoMay(eiga, i) || !yraVidinis) return false;
   TZodis vidinis;
   vidinis.Angl = zodis.Angl;
   vidinis.KalbosDalis = zodis.KalbosDalis;
@@ -65,32 +69,30 @@ bool SurastiBeZodyno(const Aplinka& aplinka, const PaieskosEiga& eiga, TSakinys&
 void RodytiAngliska(TZodis& zodis) { zodis.Liet = zodis.Angl; }
 
 // The candidates of every word, looked up once: the words after the current one tell its part
-// of speech, and each list becomes `aplinka.Variantai` when its word's turn comes.
+// of speech. What is known of a word comes from, and goes into, the memory of `aplinka`.
 class SakinioKandidatai {
  public:
   SakinioKandidatai(Aplinka& aplinka, TSakinys& s) : aplinka_(aplinka), s_(s), eiga_(s) {
-    sarasai_.resize(static_cast<std::size_t>(s.Kiekis()));
-    ieskota_.assign(static_cast<std::size_t>(s.Kiekis()), false);
+    aplinka_.Atmintis.Patikrinti(aplinka_.Zodynai);
+    vietos_.resize(static_cast<std::size_t>(s.Kiekis()));
   }
 
-  // Fills `aplinka.Variantai` with the candidates of word i; false when the word is settled
-  // without the dictionary.
-  bool Ieskoti(int i) {
+  // The candidates of word i; nullptr when the word is settled without the dictionary.
+  const TZodziuList* Ieskoti(int i) {
     aplinka_.Variantai.Zodziai.Isvalyti();
-    if (SurastiBeZodyno(aplinka_, eiga_, s_, i)) return false;
-    aplinka_.Variantai.Zodziai = std::move(Sarasas(i));
-    return true;
+    if (s_.Zodziai[i].KalbosDalis == dSkyriklis) return nullptr;
+    if (SurastiBeZodyno(aplinka_, eiga_, s_, i, VidinioDalis(i) != KandidatuAtmintis::NeVidinis))
+      return nullptr;
+    return &Sarasas(i);
   }
 
-  // Whether the word after `i` may be a noun of time ("last week").
+  // Whether the word after `i` may be a noun of time ("last week"). The records are read again
+  // if a dictionary has changed since the candidates were found.
   bool KitasLaikas(int i) {
     if (!s_.Yra(i + 1) || s_.Zodziai[i + 1].KalbosDalis == dSkyriklis) return false;
+    const Vieta& vieta = vietos_[static_cast<std::size_t>(i + 1)];
     const TZodziuList& kandidatai = Sarasas(i + 1);
-    for (int c = 0; c < kandidatai.Kiekis(); ++c)
-      if (kandidatai[c].Irasas && kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas &&
-          kandidatai[c].KalbosDalis == dDaiktavardis)
-        return true;
-    return false;
+    return Nepakeista(vieta) ? vieta.Zodis.LaikoDaiktavardis : YraLaikoDaiktavardis(kandidatai);
   }
 
   // The parts of speech the word after `i` may take.
@@ -99,12 +101,10 @@ class SakinioKandidatai {
     if (!s_.Yra(k)) return 0;
     const TZodis& kitas = s_.Zodziai[k];
     if (kitas.KalbosDalis == dSkyriklis) return DaliesBitas(dSkyriklis);
-    TZodis vidinis;
-    if (!MenuoMay(eiga_, k) && AtpazintiVidini(aplinka_.Zodynai, kitas.Angl, vidinis))
-      return DaliesBitas(vidinis.KalbosDalis);
-    const TZodziuList& kandidatai = Sarasas(k);
-    std::uint32_t dalys = 0;
-    for (int c = 0; c < kandidatai.Kiekis(); ++c) dalys |= DaliesBitas(kandidatai[c].KalbosDalis);
+    if (!MenuoMay(eiga_, k) && VidinioDalis(k) != KandidatuAtmintis::NeVidinis)
+      return DaliesBitas(static_cast<std::uint8_t>(VidinioDalis(k)));
+    Sarasas(k);
+    std::uint32_t dalys = vietos_[static_cast<std::size_t>(k)].Zodis.Dalys;
     if (dalys == 0 && kitas.Tikrinis == 1) dalys = DaliesBitas(dDaiktavardis);  // a name
     return dalys;
   }
@@ -112,37 +112,92 @@ class SakinioKandidatai {
   PaieskosEiga& Eiga() { return eiga_; }
 
  private:
+  // What word i has taken from the memory, and the dictionaries' versions then.
+  struct Vieta {
+    KandidatuAtmintis::Zodis Zodis;
+    std::uint64_t Pagrindinio = 0;
+    std::uint64_t Vartotojo = 0;
+    bool SarasasImtas = false;  // the candidates are the word's for the rest of the sentence
+  };
+
+  // Whether word i is a built-in word depends on the word alone, not on the form of address.
+  std::int16_t VidinioDalis(int i) {
+    Vieta& vieta = vietos_[static_cast<std::size_t>(i)];
+    if (!vieta.Zodis.Kandidatai) Imti(i, vieta);
+    return vieta.Zodis.VidinioDalis;
+  }
+
+  // A word's candidates are the dictionaries' at the first time they are asked for.
+  const TZodziuList& Sarasas(int i) {
+    Vieta& vieta = vietos_[static_cast<std::size_t>(i)];
+    if (!vieta.SarasasImtas) {
+      if (!vieta.Zodis.Kandidatai || !Nepakeista(vieta)) Imti(i, vieta);
+      vieta.SarasasImtas = true;
+    }
+    return *vieta.Zodis.Kandidatai;
+  }
+
+  bool Nepakeista(const Vieta& vieta) const {
+    return vieta.Pagrindinio == aplinka_.Zodynai.PagrindinisZodynas.Versija() &&
+           vieta.Vartotojo == aplinka_.Zodynai.VartotojoZodynas.Versija();
+  }
+
+  static bool YraLaikoDaiktavardis(const TZodziuList& kandidatai) {
+    for (int c = 0; c < kandidatai.Kiekis(); ++c)
+      if (kandidatai[c].KalbosDalis == dDaiktavardis && kandidatai[c].Irasas &&
+          kandidatai[c].Irasas->Duomenys.Kategorija() == KategorijaLaikas)
+        return true;
+    return false;
+  }
+
+  void Imti(int i, Vieta& vieta) {
+    const std::string& angl = s_.Zodziai[i].Angl;
+    vieta.Pagrindinio = aplinka_.Zodynai.PagrindinisZodynas.Versija();
+    vieta.Vartotojo = aplinka_.Zodynai.VartotojoZodynas.Versija();
+    if (const KandidatuAtmintis::Zodis* rasta = aplinka_.Atmintis.Rasti(aplinka_.Zodynai, angl)) {
+      vieta.Zodis = *rasta;
+      return;
+    }
+    auto kandidatai = std::make_shared<TZodziuList>();
+    IeskotiKandidatu(aplinka_.Zodynai, angl, *kandidatai);
+    vieta.Zodis.Dalys = 0;
+    for (int c = 0; c < kandidatai->Kiekis(); ++c)
+      vieta.Zodis.Dalys |= DaliesBitas((*kandidatai)[c].KalbosDalis);
+    vieta.Zodis.LaikoDaiktavardis = YraLaikoDaiktavardis(*kandidatai);
+    vieta.Zodis.Kandidatai = std::move(kandidatai);
+    TZodis vidinis;
+    vieta.Zodis.VidinioDalis = AtpazintiVidini(aplinka_.Zodynai, angl, vidinis)
+                                   ? vidinis.KalbosDalis
+                                   : KandidatuAtmintis::NeVidinis;
+    aplinka_.Atmintis.Isiminti(angl, vieta.Zodis);
+  }
+
   // A British spelling the dictionary lacks is looked up in its American spelling; the
   // candidates keep the English word as written.
-  TZodziuList& Sarasas(int i) {
-    const auto j = static_cast<std::size_t>(i);
-    TZodziuList& sarasas = sarasai_[j];
-    if (ieskota_[j]) return sarasas;
-    ieskota_[j] = true;
-    const std::string& angl = s_.Zodziai[i].Angl;
-    IeskotiZodyne(aplinka_.Zodynai, angl, sarasas);
-    for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
-      if (sarasas.Kiekis() > 0) break;
-      IeskotiZodyne(aplinka_.Zodynai, variantas, sarasas);
-    }
+  static void IeskotiKandidatu(ZodynuRinkinys& zodynai, const std::string& angl,
+                               TZodziuList& sarasas) {
+    IeskotiZodyne(zodynai, angl, sarasas);
+    if (sarasas.Kiekis() == 0)
+      for (const std::string& variantas : AmerikietiskaRasyba(angl)) {
+        if (sarasas.Kiekis() > 0) break;
+        IeskotiZodyne(zodynai, variantas, sarasas);
+      }
     for (int c = 0; c < sarasas.Kiekis(); ++c) sarasas[c].Angl = angl;
-    return sarasas;
   }
 
   Aplinka& aplinka_;
   TSakinys& s_;
   PaieskosEiga eiga_;
-  std::vector<TZodziuList> sarasai_;
-  std::vector<bool> ieskota_;
+  std::vector<Vieta> vietos_;
 };
 
 // A name: a word the dictionaries lack written with a capital, or any word after a title or
 // right after such a name ("Mr Green", "John Green"), read by context.
-bool Vardas(const Aplinka& aplinka, const PaieskosEiga& eiga, int i) {
+bool Vardas(const Aplinka& aplinka, const TZodziuList& variantai, const PaieskosEiga& eiga, int i) {
   const TSakinys& s = eiga.Sakinys();
   const TZodis& zodis = s.Zodziai[i];
   if (zodis.Tikrinis != 1 || !GaliButiVardas(zodis.Angl)) return false;
-  if (aplinka.Variantai.Kiekis() == 0) return true;
+  if (variantai.Kiekis() == 0) return true;
   if (!aplinka.KontekstoTaisykle || eiga.SakinioPradzia(i)) return false;
   const bool poVardo = s.DalisYra(i - 1, dDaiktavardis) && s.Zodziai[i - 1].Irasas &&
                        s.Zodziai[i - 1].Irasas->Duomenys.Pozymis() == 1 &&
@@ -150,27 +205,29 @@ bool Vardas(const Aplinka& aplinka, const PaieskosEiga& eiga, int i) {
   return PoTitulo(s, i) || poVardo;
 }
 
-// The candidate of the list that automatic lookup takes for word i; the list is not empty.
-const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai, int i) {
+// The candidate of word i's list that automatic lookup takes; the list is not empty.
+const TZodis& AutomatinisKandidatas(Aplinka& aplinka, SakinioKandidatai& kandidatai,
+                                    const TZodziuList& variantai, int i) {
   const ParinkimoKontekstas k{kandidatai.Eiga(), i, kandidatai.KitoDalys(i),
                               kandidatai.KitasLaikas(i), aplinka.KontekstoTaisykle};
-  return ParinktiKandidata(aplinka.Variantai.Zodziai, k);
+  return ParinktiKandidata(variantai, k);
 }
 
 bool Skaitmenys(std::string_view angl) {
   return !angl.empty() && angl.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i) {
+void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TZodziuList& variantai,
+                      TSakinys& s, int i) {
   TZodis& zodis = s.Zodziai[i];
-  if (Vardas(aplinka, kandidatai.Eiga(), i)) {
+  if (Vardas(aplinka, variantai, kandidatai.Eiga(), i)) {
     PerimtiKandidata(VardoKandidatas(aplinka, s, i), zodis);
-  } else if (aplinka.Variantai.Kiekis() == 0) {
+  } else if (variantai.Kiekis() == 0) {
     RodytiAngliska(zodis);
     // "300 pages": a number the dictionary has no entry for is a numeral all the same.
     if (Skaitmenys(zodis.Angl)) zodis.KalbosDalis = dSkaitvardis;
   } else {
-    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, i), zodis);
+    PerimtiKandidata(AutomatinisKandidatas(aplinka, kandidatai, variantai, i), zodis);
   }
 }
 
@@ -178,8 +235,9 @@ void ImtiAutomatiskai(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys&
 // none of the list (an unknown word, or a name read from the context).
 int AutomatinisNumeris(Aplinka& aplinka, SakinioKandidatai& kandidatai, int i) {
   const TZodziuList& variantai = aplinka.Variantai.Zodziai;
-  if (variantai.Kiekis() == 0 || Vardas(aplinka, kandidatai.Eiga(), i)) return NeraPasirinkimo;
-  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, i);
+  if (variantai.Kiekis() == 0 || Vardas(aplinka, variantai, kandidatai.Eiga(), i))
+    return NeraPasirinkimo;
+  const TZodis& parinktas = AutomatinisKandidatas(aplinka, kandidatai, variantai, i);
   for (int c = 0; c < variantai.Kiekis(); ++c)
     if (&variantai[c] == &parinktas) return c + 1;
   return NeraPasirinkimo;
@@ -202,14 +260,24 @@ void Klausti(Aplinka& aplinka, SakinioKandidatai& kandidatai, TSakinys& s, int i
   else if (rezimas == rezNezinomas || pasirinktas == PaliktiAngliska)
     RodytiAngliska(zodis);
   else
-    ImtiAutomatiskai(aplinka, kandidatai, s, i);
+    ImtiAutomatiskai(aplinka, kandidatai, variantai, s, i);
+}
+
+// The question shows, and its answer may refill, `aplinka.Variantai`.
+void ImtiSuKoregavimu(Aplinka& aplinka, SakinioKandidatai& kandidatai, const TZodziuList& variantai,
+                      TSakinys& s, int i) {
+  for (int c = 0; c < variantai.Kiekis(); ++c) aplinka.Variantai.Zodziai.Prideti(variantai[c]);
+  if (aplinka.Variantai.Kiekis() == 1)
+    PerimtiKandidata(aplinka.Variantai.Zodziai[0], s.Zodziai[i]);
+  else
+    Klausti(aplinka, kandidatai, s, i);
 }
 
 template <typename Sprendimas>
 void SurastiKiekviena(Aplinka& aplinka, TSakinys& saltinis, Sprendimas sprendimas) {
   SakinioKandidatai kandidatai(aplinka, saltinis);
   for (int i = 0; i < saltinis.Kiekis(); ++i)
-    if (kandidatai.Ieskoti(i)) sprendimas(kandidatai, i);
+    if (const TZodziuList* variantai = kandidatai.Ieskoti(i)) sprendimas(kandidatai, *variantai, i);
   IssprestiSutrumpinimus(aplinka.Zodynai, saltinis);
   SutvarkytiFrazes(aplinka, saltinis);
 }
@@ -224,18 +292,17 @@ void PerimtiKandidata(const TZodis& kandidatas, TZodis& zodis) {
 }
 
 void SurastiAutomatiskai(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
-    ImtiAutomatiskai(aplinka, kandidatai, saltinis, i);
-  });
+  SurastiKiekviena(aplinka, saltinis,
+                   [&](SakinioKandidatai& kandidatai, const TZodziuList& variantai, int i) {
+                     ImtiAutomatiskai(aplinka, kandidatai, variantai, saltinis, i);
+                   });
 }
 
 void SurastiSuKoregavimu(Aplinka& aplinka, TSakinys& saltinis) {
-  SurastiKiekviena(aplinka, saltinis, [&](SakinioKandidatai& kandidatai, int i) {
-    if (aplinka.Variantai.Kiekis() == 1)
-      PerimtiKandidata(aplinka.Variantai.Zodziai[0], saltinis.Zodziai[i]);
-    else
-      Klausti(aplinka, kandidatai, saltinis, i);
-  });
+  SurastiKiekviena(aplinka, saltinis,
+                   [&](SakinioKandidatai& kandidatai, const TZodziuList& variantai, int i) {
+                     ImtiSuKoregavimu(aplinka, kandidatai, variantai, saltinis, i);
+                   });
 }
 
 void SurastiSakinioZodzius(Aplinka& aplinka, TSakinys& saltinis) {

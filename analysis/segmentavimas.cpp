@@ -14,6 +14,9 @@ bool SakinioPabaiga(char c) { return c == '!' || c == '.' || c == '?'; }
 
 bool Didzioji(char c) { return c >= 'A' && c <= 'Z'; }
 
+// The characters the sentence splitter decides at; every other one just joins the sentence.
+bool Sprendziantis(char c) { return SakinioPabaiga(c) || c == ':' || c == '\r'; }
+
 // Tabs and line feeds separate words as a space does, and a carriage return becomes a word of its
 // own, as punctuation does, so that it stays in the translation: kept inside a word, any of them
 // would leave that word untranslated (an indented line's first word, a word ending a line).
@@ -108,12 +111,12 @@ void SakiniuSkaidytojas::Uzbaigti(char c, std::vector<std::string>& sakiniai) {
   atviras_ = false;
 }
 
-void SakiniuSkaidytojas::Atverti(char c) {
+void SakiniuSkaidytojas::Atverti(std::string_view simboliai) {
   if (!atviras_) {
     buferis_.clear();
     atviras_ = true;
   }
-  buferis_.push_back(c);
+  buferis_.append(simboliai);
 }
 
 // The remainder never holds an ender or colon whose decision looked past its end, nor a carriage
@@ -131,8 +134,6 @@ void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::str
       buferis_.append(tekstas.substr(i, galas - i - 1));
       i = galas - 1;
       Uzbaigti(tekstas[i], sakiniai);
-    } else if (Didzioji(c)) {
-      Atverti(c);
     } else if (c == ':') {
       if (i + 1 == tekstas.size())
         Uzbaigti(c, sakiniai);
@@ -141,7 +142,11 @@ void SakiniuSkaidytojas::Skaidyti(std::string_view tekstas, std::vector<std::str
     } else if (c == '\r') {
       Uzbaigti(c, sakiniai);
     } else {
-      Atverti(c);
+      // A run of characters that decide nothing opens the sentence, or goes on with it, at once.
+      std::size_t galas = i + 1;
+      while (galas < tekstas.size() && !Sprendziantis(tekstas[galas])) ++galas;
+      Atverti(tekstas.substr(i, galas - i));
+      i = galas - 1;
     }
   }
 }

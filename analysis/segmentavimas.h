@@ -32,7 +32,7 @@ class SakiniuSkaidytojas {
 
  private:
   void Uzbaigti(char c, std::vector<std::string>& sakiniai);
-  void Atverti(char c);
+  void Atverti(std::string_view simboliai);
 
   std::string buferis_;
   bool atviras_ = false;  // characters appended while no sentence is open are dropped on opening

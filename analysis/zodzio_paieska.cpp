@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "analysis/segment_isvedimas.h"
+#include "analysis/zodziu_aibe.h"
 #include "core/cp1257.h"
 #include "morphology/zodzio_forma.h"
 
@@ -70,6 +72,16 @@ constexpr std::array<AsmeninisIvardis, 16> AsmeniniaiIvardziai = {{
     {"their", 7, dAsmKitas, "jų"_lt, zlKilmininkas, zskDaugiskaita, 6, zgVyriska},
 }};
 
+// The words of both tables, so that most words of a text skip them at one glance.
+constexpr ZodziuZymes SudarytiLenteliuZymes() {
+  ZodziuZymes zymes;
+  for (const Modalinis& m : Modaliniai) zymes.Pazymeti(m.Angl);
+  for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) zymes.Pazymeti(a.Angl);
+  return zymes;
+}
+
+constexpr ZodziuZymes LenteliuZymes = SudarytiLenteliuZymes();
+
 // A required question 1..6 ("kas?" .. "kur?") is the case 0..5 a verb, adverb or preposition
 // governs; anything else governs none.
 std::uint8_t ValdomasLinksnis(std::int32_t klausimas) {
@@ -92,8 +104,9 @@ constexpr std::array<VeiksmazodzioPataikymas, 5> VeiksmazodzioFormos = {{
 }};
 
 bool AtpazintiModalini(std::string_view zodis, TZodis& tikslas) {
+  if (!LenteliuZymes.GaliButi(zodis)) return false;
   for (const Modalinis& m : Modaliniai) {
-    if (m.Angl != zodis) continue;
+    if (!ZodziaiLygus(m.Angl, zodis)) continue;
     tikslas.Vidinis = 1;
     tikslas.Liet = m.Liet;
     tikslas.KalbosDalis = dPagalbinis;
@@ -135,7 +148,7 @@ bool AtpazintiVidiniVeiksmazodi(const ZodynuRinkinys& zodynai, std::string_view 
   for (std::size_t r = 0; r < zodynai.VidiniaiIrasai.size(); ++r) {
     const ZodynoIrasas& irasas = zodynai.VidiniaiIrasai[r];
     for (const VeiksmazodzioPataikymas& forma : VeiksmazodzioFormos) {
-      if (irasas.Vaizdas(forma.Laukas) != zodis) continue;
+      if (!ZodziaiLygus(irasas.Vaizdas(forma.Laukas), zodis)) continue;
       RasytiVidiniVeiksmazodi(irasas, static_cast<int>(r) + 1, forma, tikslas);
       rasta = true;
     }
@@ -163,8 +176,9 @@ constexpr std::array<AsmeninisIvardis, 2> Tujinimas = {{
 }};
 
 bool AtpazintiAsmenini(std::string_view zodis, TZodis& tikslas, KreipinioForma kreipinys) {
+  if (!LenteliuZymes.GaliButi(zodis)) return false;
   for (const AsmeninisIvardis& a : AsmeniniaiIvardziai) {
-    if (a.Angl != zodis) continue;
+    if (!ZodziaiLygus(a.Angl, zodis)) continue;
     const AsmeninisIvardis* eilute = &a;
     if (kreipinys == KreipinioForma::Tu)
       for (const AsmeninisIvardis& t : Tujinimas)
@@ -330,19 +344,31 @@ class IrasoTikrintojas {
   TZodziuList& kandidatai_;
 };
 
-// Only entries that store the word, or the word less a possessive ending, among their English
-// forms can match it; the index finds them, and they are checked in list order, as a walk of the
-// whole list would check them.
+// Only entries that store the word among their English forms, or the word less a possessive
+// ending as headword ("boy's") or plural ("boys'"), can match it; the index finds them, and they
+// are checked in list order, as a walk of the whole list would check them. The index leaves out
+// empty forms but headwords, so an empty word is looked up by the walk.
 void IeskotiSarase(const ZodynoSarasas& sarasas, std::string_view zodis, TZodziuList& kandidatai) {
-  std::vector<ZodynoSarasas::Vieta> vietos;
-  const auto prideti = [&](std::string_view forma) {
-    const std::vector<ZodynoSarasas::Vieta>& rasta = sarasas.SuForma(forma);
-    vietos.insert(vietos.end(), rasta.begin(), rasta.end());
-  };
-  prideti(zodis);
-  if (zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'")))
-    prideti(zodis.substr(0, zodis.size() - 2));
-  if (zodis.ends_with("s'")) prideti(zodis.substr(0, zodis.size() - 1));
+  if (zodis.empty()) {
+    for (ZodynoMazgas* m = sarasas.Galva(); m; m = m->Kitas) IeskotiIrase(*m, zodis, kandidatai);
+    return;
+  }
+  using Vietos = std::span<const ZodynoSarasas::Vieta>;
+  const Vietos tiksliai = sarasas.SuForma(zodis);
+  const Vietos vienaskaita = zodis.size() >= 2 && (zodis.ends_with("'s") || zodis.ends_with("'"))
+                                 ? sarasas.SuForma(zodis.substr(0, zodis.size() - 2))
+                                 : Vietos();
+  const Vietos daugiskaita =
+      zodis.ends_with("s'") ? sarasas.SuForma(zodis.substr(0, zodis.size() - 1)) : Vietos();
+  if (vienaskaita.empty() && daugiskaita.empty()) {
+    for (const ZodynoSarasas::Vieta& v : tiksliai) IeskotiIrase(*v.Mazgas, zodis, kandidatai);
+    return;
+  }
+  std::vector<ZodynoSarasas::Vieta> vietos(tiksliai.begin(), tiksliai.end());
+  for (const ZodynoSarasas::Vieta& v : vienaskaita)
+    if (v.Laukai & ZodynoSarasas::Angl1Bitas) vietos.push_back(v);
+  for (const ZodynoSarasas::Vieta& v : daugiskaita)
+    if (v.Laukai & ZodynoSarasas::Angl3Bitas) vietos.push_back(v);
   std::sort(vietos.begin(), vietos.end(),
             [](const auto& a, const auto& b) { return a.Pozicija < b.Pozicija; });
   const auto paskutine = std::unique(vietos.begin(), vietos.end(),

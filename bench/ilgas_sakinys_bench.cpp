@@ -4,18 +4,11 @@
 // twice the time of a word of everyday text. Compare the `per_word` counters.
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
-#include "core/cp1257.h"
-#include "lexicon/zodyno_failai.h"
+#include "bench/paruosimas.h"
 #include "translation/eiluciu_sarasai.h"
 #include "translation/vertimas.h"
 
@@ -23,28 +16,6 @@ namespace kervosta {
 namespace {
 
 constexpr std::size_t Megabaitas = 1'000'000;
-
-// The shipped dictionary sits in bin/ beside this program's bench/ folder.
-bool ParuostiAplinka(Aplinka& aplinka) {
-  aplinka.AutomatinisVertimas = 1;
-  UzpildytiVidiniusIrasus(aplinka.Zodynai);
-  std::error_code klaida;
-  const auto programa = std::filesystem::read_symlink("/proc/self/exe", klaida);
-  const auto zodynas = programa.parent_path().parent_path() / "bin" / PagrindinioZodynoFailas;
-  if (klaida || !std::filesystem::exists(zodynas, klaida)) return false;
-  IkeltiZodyna(zodynas, aplinka.Zodynai.PagrindinisZodynas);
-  return true;
-}
-
-std::int64_t ZodziuSk(const std::vector<std::string>& eilutes) {
-  std::int64_t zodziai = 0;
-  for (const std::string& eilute : eilutes) {
-    std::istringstream srautas(eilute);
-    zodziai += std::distance(std::istream_iterator<std::string>(srautas),
-                             std::istream_iterator<std::string>());
-  }
-  return zodziai;
-}
 
 void Versti(benchmark::State& state, const std::vector<std::string>& eilutes) {
   Aplinka aplinka;
@@ -66,9 +37,8 @@ void Versti(benchmark::State& state, const std::vector<std::string>& eilutes) {
 
 // The development text, line by line, repeated to a megabyte.
 void BM_KasdienisTekstas(benchmark::State& state) {
-  std::ifstream in(KERVOSTA_SOURCE_DIR "/data/dev/everyday-en.txt", std::ios::binary);
-  const std::string utf8{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::vector<std::string> kartojamos = SkaidytiEilutemis(IsUtf8(utf8).Tekstas);
+  const std::vector<std::string> kartojamos =
+      TekstoEilutes(KERVOSTA_SOURCE_DIR "/data/dev/everyday-en.txt");
   std::vector<std::string> eilutes;
   for (std::size_t baitu = 0; baitu < Megabaitas && !kartojamos.empty();)
     for (const std::string& eilute : kartojamos) {

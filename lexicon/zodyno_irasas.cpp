@@ -8,25 +8,10 @@ ZodynoIrasas::ZodynoIrasas(std::span<const std::uint8_t, Dydis> baitai) {
   std::copy(baitai.begin(), baitai.end(), baitai_.begin());
 }
 
-std::int32_t ZodynoIrasas::Skaicius(SkaiciausLaukas laukas) const {
-  const auto pos = static_cast<std::size_t>(laukas);
-  const std::uint32_t reiksme = static_cast<std::uint32_t>(baitai_[pos]) |
-                                static_cast<std::uint32_t>(baitai_[pos + 1]) << 8 |
-                                static_cast<std::uint32_t>(baitai_[pos + 2]) << 16 |
-                                static_cast<std::uint32_t>(baitai_[pos + 3]) << 24;
-  return static_cast<std::int32_t>(reiksme);
-}
-
 void ZodynoIrasas::NustatytiSkaiciu(SkaiciausLaukas laukas, std::int32_t reiksme) {
   const auto pos = static_cast<std::size_t>(laukas);
   const auto u = static_cast<std::uint32_t>(reiksme);
   for (std::size_t i = 0; i < 4; ++i) baitai_[pos + i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-
-std::string_view ZodynoIrasas::Vaizdas(TekstoLaukas laukas) const {
-  const auto pos = static_cast<std::size_t>(laukas);
-  const std::size_t ilgis = std::min<std::size_t>(baitai_[pos], TekstoTalpa);
-  return std::string_view(reinterpret_cast<const char*>(&baitai_[pos + 1]), ilgis);
 }
 
 void ZodynoIrasas::NustatytiTeksta(TekstoLaukas laukas, std::string_view tekstas) {

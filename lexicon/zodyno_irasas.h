@@ -52,11 +52,23 @@ class ZodynoIrasas {
 
   const Baitai& Duomenys() const { return baitai_; }
 
-  std::int32_t Skaicius(SkaiciausLaukas laukas) const;
+  // Inline: lookup and generation read fields of every candidate entry.
+  std::int32_t Skaicius(SkaiciausLaukas laukas) const {
+    const auto pos = static_cast<std::size_t>(laukas);
+    const std::uint32_t reiksme = static_cast<std::uint32_t>(baitai_[pos]) |
+                                  static_cast<std::uint32_t>(baitai_[pos + 1]) << 8 |
+                                  static_cast<std::uint32_t>(baitai_[pos + 2]) << 16 |
+                                  static_cast<std::uint32_t>(baitai_[pos + 3]) << 24;
+    return static_cast<std::int32_t>(reiksme);
+  }
   void NustatytiSkaiciu(SkaiciausLaukas laukas, std::int32_t reiksme);
   std::string Tekstas(TekstoLaukas laukas) const { return std::string(Vaizdas(laukas)); }
   // The field's text in place, valid while the record lives; lookup compares through it.
-  std::string_view Vaizdas(TekstoLaukas laukas) const;
+  std::string_view Vaizdas(TekstoLaukas laukas) const {
+    const auto pos = static_cast<std::size_t>(laukas);
+    const std::size_t ilgis = baitai_[pos] < TekstoTalpa ? baitai_[pos] : TekstoTalpa;
+    return std::string_view(reinterpret_cast<const char*>(&baitai_[pos + 1]), ilgis);
+  }
   // Stores at most the first 32 bytes; the rest of the field is zeroed.
   void NustatytiTeksta(TekstoLaukas laukas, std::string_view tekstas);
 

@@ -1,12 +1,35 @@
 #include "lexicon/zodyno_sarasas.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace kervosta {
 
+namespace {
+
+constexpr std::size_t FormuSk = 5;
+constexpr TekstoLaukas Formos[FormuSk] = {TekstoLaukas::Angl1, TekstoLaukas::Angl2,
+                                          TekstoLaukas::Angl3, TekstoLaukas::Angl4,
+                                          TekstoLaukas::Angl5};
+
+}  // namespace
+
+std::uint64_t FormosMaisa(std::string_view forma) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (const char c : forma) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 1099511628211ull;
+  }
+  h ^= h >> 32;
+  h *= 0xd6e8feb86659fd93ull;
+  return h ^ (h >> 32);
+}
+
 ZodynoSarasas::ZodynoSarasas(ZodynoSarasas&& kitas) noexcept
     : galva_(std::exchange(kitas.galva_, nullptr)),
-      uodega_(std::exchange(kitas.uodega_, nullptr)) {
+      uodega_(std::exchange(kitas.uodega_, nullptr)),
+      versija_(kitas.versija_ + 1) {
   kitas.Pakeista();
 }
 
@@ -75,27 +98,74 @@ void ZodynoSarasas::Numeruoti() {
   for (ZodynoMazgas* m = galva_; m; m = m->Kitas) m->Nr = ++nr;
 }
 
-const std::vector<ZodynoSarasas::Vieta>& ZodynoSarasas::SuForma(std::string_view forma) const {
-  static const std::vector<Vieta> nera;
+std::span<const ZodynoSarasas::Vieta> ZodynoSarasas::SuForma(std::string_view forma) const {
   if (indeksoVersija_ != versija_) Indeksuoti();
-  const auto rasta = indeksas_.find(forma);
-  return rasta == indeksas_.end() ? nera : rasta->second;
+  if (lizdai_.empty()) return {};
+  const Lizdas& lizdas = lizdai_[Lizdui(forma, FormosMaisa(forma))];
+  return std::span<const Vieta>(vietos_.data() + lizdas.Pradzia, lizdas.Kiekis);
 }
 
+std::uint32_t ZodynoSarasas::Lizdui(std::string_view forma, std::uint64_t maisa) const {
+  const std::size_t kauke = lizdai_.size() - 1;
+  for (std::size_t i = maisa & kauke;; i = (i + 1) & kauke) {
+    const Lizdas& lizdas = lizdai_[i];
+    if (lizdas.Kiekis == 0 || (lizdas.Maisa == maisa && lizdas.Forma == forma))
+      return static_cast<std::uint32_t>(i);
+  }
+}
+
+void ZodynoSarasas::Isplesti() const {
+  std::vector<Lizdas> senieji(lizdai_.size() * 2, Lizdas{});
+  senieji.swap(lizdai_);
+  for (const Lizdas& lizdas : senieji)
+    if (lizdas.Kiekis != 0) lizdai_[Lizdui(lizdas.Forma, lizdas.Maisa)] = lizdas;
+}
+
+// While the table is built, a slot's Pradzia numbers its form in order of first appearance;
+// the hits are then laid out form by form, each form's hits in list order.
 void ZodynoSarasas::Indeksuoti() const {
-  indeksas_.clear();
-  indeksas_.reserve(static_cast<std::size_t>(Kiekis()) * 2);
-  constexpr TekstoLaukas formos[] = {TekstoLaukas::Angl1, TekstoLaukas::Angl2, TekstoLaukas::Angl3,
-                                     TekstoLaukas::Angl4, TekstoLaukas::Angl5};
+  std::vector<Vieta> pataikymai;
+  std::vector<std::uint32_t> formuNr;
+  std::vector<std::uint32_t> kiekiai;
+  const int irasu = Kiekis();
+  std::size_t dydis = 16;
+  while (dydis < static_cast<std::size_t>(irasu) * 4) dydis *= 2;
+  lizdai_.assign(dydis, Lizdas{});
+  formuSk_ = 0;
+  pataikymai.reserve(static_cast<std::size_t>(irasu) * 3);
+  formuNr.reserve(static_cast<std::size_t>(irasu) * 3);
   int pozicija = 0;
   for (ZodynoMazgas* m = galva_; m; m = m->Kitas) {
     ++pozicija;
-    for (TekstoLaukas laukas : formos) {
-      const std::string_view forma = m->Duomenys.Vaizdas(laukas);
-      std::vector<Vieta>& vietos = indeksas_[forma];
-      if (vietos.empty() || vietos.back().Mazgas != m) vietos.push_back({pozicija, m});
+    std::array<std::string_view, FormuSk> formos;
+    for (std::size_t k = 0; k < FormuSk; ++k) formos[k] = m->Duomenys.Vaizdas(Formos[k]);
+    for (std::size_t k = 0; k < FormuSk; ++k) {
+      if (formos[k].empty() && k != 0) continue;
+      if (std::find(formos.begin(), formos.begin() + k, formos[k]) != formos.begin() + k) continue;
+      std::uint8_t laukai = 0;
+      for (std::size_t j = k; j < FormuSk; ++j)
+        if (formos[j] == formos[k]) laukai |= static_cast<std::uint8_t>(1u << j);
+      if ((formuSk_ + 1) * 2 > lizdai_.size()) Isplesti();
+      const std::uint64_t maisa = FormosMaisa(formos[k]);
+      Lizdas& lizdas = lizdai_[Lizdui(formos[k], maisa)];
+      if (lizdas.Kiekis == 0) {
+        lizdas = Lizdas{maisa, formos[k], formuSk_++, 0};
+        kiekiai.push_back(0);
+      }
+      ++lizdas.Kiekis;
+      ++kiekiai[lizdas.Pradzia];
+      pataikymai.push_back({pozicija, m, laukai});
+      formuNr.push_back(lizdas.Pradzia);
     }
   }
+  // kiekiai becomes each form's next free place in vietos_.
+  std::uint32_t pradzia = 0;
+  for (std::uint32_t& kiekis : kiekiai) pradzia += std::exchange(kiekis, pradzia);
+  for (Lizdas& lizdas : lizdai_)
+    if (lizdas.Kiekis != 0) lizdas.Pradzia = kiekiai[lizdas.Pradzia];
+  vietos_.resize(pataikymai.size());
+  for (std::size_t i = 0; i < pataikymai.size(); ++i)
+    vietos_[kiekiai[formuNr[i]]++] = pataikymai[i];
   indeksoVersija_ = versija_;
 }
 

@@ -54,45 +54,66 @@ PazymetosFormos Budvardzio(const ZodynoIrasas& irasas, int iki) {
 // VeiksmazodzioForma or NeigiamaVeiksmazodzioForma.
 using Statytojas = Forma (*)(const ZodynoIrasas&, int, int, int, int, int, int, int, bool);
 
-void PridetiAsmenis(PazymetosFormos& formos, const ZodynoIrasas& irasas, Statytojas statyti,
-                    const std::string& priesdelis, int laikas, int nuosaka, int nuoAsmens) {
+// The arguments of one verb form, the same for every entry.
+struct VeiksmazodzioArgumentai {
+  int Asmuo, Laikas, Nuosaka, Linksnis, Gimine, Skaicius, Rusis;
+  bool Veikiamoji;
+};
+
+struct PazymetiArgumentai {
+  std::string Etikete;
+  VeiksmazodzioArgumentai Argumentai;
+};
+
+Forma Statyti(Statytojas statyti, const ZodynoIrasas& irasas, const VeiksmazodzioArgumentai& a) {
+  return statyti(irasas, a.Asmuo, a.Laikas, a.Nuosaka, a.Linksnis, a.Gimine, a.Skaicius, a.Rusis,
+                 a.Veikiamoji);
+}
+
+void PridetiAsmenis(std::vector<PazymetiArgumentai>& lenta, const std::string& priesdelis,
+                    int laikas, int nuosaka, int nuoAsmens) {
   for (int asmuo = nuoAsmens; asmuo <= AsmenuSkaicius; ++asmuo)
-    formos.push_back({priesdelis + ' ' + std::to_string(asmuo),
-                      statyti(irasas, asmuo, laikas, nuosaka, lVardininkas, dgVyriska,
-                              skVienaskaita, fAsmenuojama, true)});
+    lenta.push_back(
+        {priesdelis + ' ' + std::to_string(asmuo),
+         {asmuo, laikas, nuosaka, lVardininkas, dgVyriska, skVienaskaita, fAsmenuojama, true}});
 }
 
-// Lines "verb participle NAME masc sg 1" .. "... fem pl 6".
-void PridetiDalyvi(PazymetosFormos& formos, const ZodynoIrasas& irasas, Statytojas statyti,
-                   const std::string& vardas, int laikas, bool veikiamoji) {
+// Lines "verb participle NAME masc sg 1" .. "... fem pl 6"; an active participle takes its case
+// from the person argument.
+void PridetiDalyvi(std::vector<PazymetiArgumentai>& lenta, const std::string& vardas, int laikas,
+                   bool veikiamoji) {
   for (const int gimine : {dgVyriska, dgMoteriska})
-    PridetiSkaicius(formos,
-                    "verb participle " + vardas + (gimine == dgVyriska ? " masc" : " fem"),
-                    LinksniuSkaicius, [&](int skaicius, int linksnis) {
-                      // An active participle takes its case from the person argument.
-                      return statyti(irasas, linksnis, laikas, nTiesiogine, linksnis, gimine,
-                                     skaicius, fDalyvis, veikiamoji);
-                    });
+    for (const int skaicius : AbuSkaiciai)
+      for (int linksnis = 1; linksnis <= LinksniuSkaicius; ++linksnis)
+        lenta.push_back(
+            {"verb participle " + vardas + (gimine == dgVyriska ? " masc" : " fem") +
+                 (skaicius == skVienaskaita ? " sg " : " pl ") + std::to_string(linksnis),
+             {linksnis, laikas, nTiesiogine, linksnis, gimine, skaicius, fDalyvis, veikiamoji}});
 }
 
-PazymetosFormos Veiksmazodzio(const ZodynoIrasas& irasas, Statytojas statyti) {
-  PazymetosFormos formos;
-  formos.push_back({"verb infinitive", statyti(irasas, 1, lkBendratis, nTiesiogine, lVardininkas,
-                                               dgVyriska, skVienaskaita, fAsmenuojama, true)});
-  PridetiAsmenis(formos, irasas, statyti, "verb present", lkEsamasis, nTiesiogine, 1);
-  PridetiAsmenis(formos, irasas, statyti, "verb past", lkButasisKartinis, nTiesiogine, 1);
-  PridetiAsmenis(formos, irasas, statyti, "verb past-frequentative", lkButasisDazninis,
-                 nTiesiogine, 1);
-  PridetiAsmenis(formos, irasas, statyti, "verb future", lkBusimasis, nTiesiogine, 1);
-  PridetiAsmenis(formos, irasas, statyti, "verb conditional", lkEsamasis, nTariamoji, 1);
-  PridetiAsmenis(formos, irasas, statyti, "verb imperative", lkEsamasis, nLiepiamoji, 2);
-  PridetiDalyvi(formos, irasas, statyti, "present-active", lkEsamasis, true);
-  PridetiDalyvi(formos, irasas, statyti, "past-active", lkButasisKartinis, true);
-  PridetiDalyvi(formos, irasas, statyti, "past-frequentative-active", lkButasisDazninis, true);
-  PridetiDalyvi(formos, irasas, statyti, "future-active", lkBusimasis, true);
-  PridetiDalyvi(formos, irasas, statyti, "present-passive", lkEsamasis, false);
-  PridetiDalyvi(formos, irasas, statyti, "past-passive", lkButasisKartinis, false);
-  return formos;
+// Every form of a verb in label order: the infinitive, the tenses and moods in their persons and
+// the six participles. Built once; the negation searches it for every negated verb.
+const std::vector<PazymetiArgumentai>& VeiksmazodzioLenta() {
+  static const std::vector<PazymetiArgumentai> lenta = [] {
+    std::vector<PazymetiArgumentai> l;
+    l.push_back({"verb infinitive",
+                 {1, lkBendratis, nTiesiogine, lVardininkas, dgVyriska, skVienaskaita, fAsmenuojama,
+                  true}});
+    PridetiAsmenis(l, "verb present", lkEsamasis, nTiesiogine, 1);
+    PridetiAsmenis(l, "verb past", lkButasisKartinis, nTiesiogine, 1);
+    PridetiAsmenis(l, "verb past-frequentative", lkButasisDazninis, nTiesiogine, 1);
+    PridetiAsmenis(l, "verb future", lkBusimasis, nTiesiogine, 1);
+    PridetiAsmenis(l, "verb conditional", lkEsamasis, nTariamoji, 1);
+    PridetiAsmenis(l, "verb imperative", lkEsamasis, nLiepiamoji, 2);
+    PridetiDalyvi(l, "present-active", lkEsamasis, true);
+    PridetiDalyvi(l, "past-active", lkButasisKartinis, true);
+    PridetiDalyvi(l, "past-frequentative-active", lkButasisDazninis, true);
+    PridetiDalyvi(l, "future-active", lkBusimasis, true);
+    PridetiDalyvi(l, "present-passive", lkEsamasis, false);
+    PridetiDalyvi(l, "past-passive", lkButasisKartinis, false);
+    return l;
+  }();
+  return lenta;
 }
 
 PazymetosFormos Zodis(const std::string& zodis) {
@@ -132,7 +153,10 @@ PazymetosFormos SkaitvardzioFormos(const ZodynoIrasas& irasas) {
 }
 
 PazymetosFormos VeiksmazodzioFormos(const ZodynoIrasas& irasas) {
-  return Veiksmazodzio(irasas, VeiksmazodzioForma);
+  PazymetosFormos formos;
+  for (const PazymetiArgumentai& forma : VeiksmazodzioLenta())
+    formos.push_back({forma.Etikete, Statyti(VeiksmazodzioForma, irasas, forma.Argumentai)});
+  return formos;
 }
 
 PazymetosFormos IrasoFormos(const ZodynoIrasas& irasas) {
@@ -159,11 +183,11 @@ PazymetosFormos IrasoFormos(const ZodynoIrasas& irasas) {
 }
 
 std::string NeigiamaForma(const ZodynoIrasas& irasas, std::string_view forma) {
-  // Both lists hold the same labels in the same order.
-  const PazymetosFormos teigiamos = Veiksmazodzio(irasas, VeiksmazodzioForma);
-  const PazymetosFormos neigiamos = Veiksmazodzio(irasas, NeigiamaVeiksmazodzioForma);
-  for (std::size_t i = 0; i < teigiamos.size(); ++i)
-    if (teigiamos[i].Tekstas == forma && neigiamos[i].Tekstas) return *neigiamos[i].Tekstas;
+  for (const PazymetiArgumentai& f : VeiksmazodzioLenta()) {
+    if (Statyti(VeiksmazodzioForma, irasas, f.Argumentai) != forma) continue;
+    if (Forma neigiama = Statyti(NeigiamaVeiksmazodzioForma, irasas, f.Argumentai))
+      return *std::move(neigiama);
+  }
   return "ne" + std::string(forma);
 }
 

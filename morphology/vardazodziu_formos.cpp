@@ -46,7 +46,8 @@ Forma DaiktavardzioForma(std::string_view kamienas, int paradigma, int linksnis,
 }
 
 Forma DaiktavardzioForma(const ZodynoIrasas& irasas, int linksnis, int skaicius) {
-  return DaiktavardzioForma(irasas.Kamienas(), irasas.Paradigma1(), linksnis, skaicius);
+  return DaiktavardzioForma(irasas.Vaizdas(TekstoLaukas::Kamienas), irasas.Paradigma1(), linksnis,
+                            skaicius);
 }
 
 Forma BudvardzioForma(std::string_view kamienas, int paradigma, int gimine, int linksnis,
@@ -73,7 +74,8 @@ Forma BudvardzioForma(std::string_view kamienas, int paradigma, int gimine, int 
 Forma BudvardzioForma(const ZodynoIrasas& irasas, int gimine, int linksnis, int skaicius,
                       int laipsnis) {
   const int paradigma = gimine == bgMoteriska ? irasas.Paradigma2() : irasas.Paradigma1();
-  return BudvardzioForma(irasas.Kamienas(), paradigma, gimine, linksnis, skaicius, laipsnis);
+  return BudvardzioForma(irasas.Vaizdas(TekstoLaukas::Kamienas), paradigma, gimine, linksnis,
+                         skaicius, laipsnis);
 }
 
 Forma IvardzioForma(std::string_view kamienas, int paradigma, int gimine, int linksnis,
@@ -86,7 +88,8 @@ Forma IvardzioForma(std::string_view kamienas, int paradigma, int gimine, int li
 }
 
 Forma IvardzioForma(const ZodynoIrasas& irasas, int gimine, int linksnis, int skaicius) {
-  return IvardzioForma(irasas.Kamienas(), irasas.Paradigma1(), gimine, linksnis, skaicius);
+  return IvardzioForma(irasas.Vaizdas(TekstoLaukas::Kamienas), irasas.Paradigma1(), gimine,
+                       linksnis, skaicius);
 }
 
 Forma AsmeninioIvardzioForma(const TZodis& zodis, int gimine, int linksnis) {
@@ -118,8 +121,8 @@ Forma SkaitvardzioForma(const ZodynoIrasas& irasas, int gimine, int linksnis, in
   if (irasas.Kategorija() == srKiekinis && gimine == gMoteriska &&
       paradigma >= PirmojiPilnuZodziuEilute)
     paradigma = irasas.Paradigma2();
-  return SkaitvardzioForma(irasas.Kamienas(), paradigma, gimine, linksnis, skaicius,
-                           irasas.Kategorija());
+  return SkaitvardzioForma(irasas.Vaizdas(TekstoLaukas::Kamienas), paradigma, gimine, linksnis,
+                           skaicius, irasas.Kategorija());
 }
 
 }  // namespace kervosta

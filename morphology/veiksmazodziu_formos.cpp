@@ -272,11 +272,12 @@ Forma Sudaryti(const Kamienai& k, int asmuo, int laikas, int nuosaka, int dalyvi
 
 Forma IsIraso(const ZodynoIrasas& irasas, int asmuo, int laikas, int nuosaka, int dalyvioLinksnis,
               int gimine, int skaicius, int formosRusis, bool veikiamoji, bool neigiama) {
-  const std::string bendraties = irasas.Kamienas();
-  const std::string esamasis = irasas.EsamasKamienas();
-  const std::string butasis = irasas.ButasKamienas();
-  const Kamienai k{bendraties,          esamasis,           butasis, irasas.Paradigma1(),
-                   irasas.Paradigma2(), irasas.Paradigma3()};
+  const Kamienai k{irasas.Vaizdas(TekstoLaukas::Kamienas),
+                   irasas.Vaizdas(TekstoLaukas::EsamasKamienas),
+                   irasas.Vaizdas(TekstoLaukas::ButasKamienas),
+                   irasas.Paradigma1(),
+                   irasas.Paradigma2(),
+                   irasas.Paradigma3()};
   return Sudaryti(k, asmuo, laikas, nuosaka, dalyvioLinksnis, gimine, skaicius, formosRusis,
                   veikiamoji, neigiama);
 }

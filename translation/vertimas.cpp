@@ -1,5 +1,6 @@
 #include "translation/vertimas.h"
 
+#include <memory>
 #include <utility>
 
 #include "analysis/grupavimas.h"
@@ -27,9 +28,41 @@ std::string VerstiLikuti(const SakinioVertejas& vertejas, std::string_view likut
   return VerstiSakinius(vertejas, sakiniai);
 }
 
+// The two sentences of a translation, used again for every sentence of a run so that their word
+// lists keep the room they have grown to.
+struct SakiniuPora {
+  TSakinys Saltinis;
+  TSakinys Vertimas;
+};
+
+// The sentence as a new one, but for the room of its list.
+void Isvalyti(TSakinys& sakinys) {
+  TZodziuList zodziai = std::move(sakinys.Zodziai);
+  zodziai.Isvalyti();
+  sakinys = TSakinys{};
+  sakinys.Zodziai = std::move(zodziai);
+}
+
+void Versti(Aplinka& aplinka, std::string_view sakinys, SakiniuPora& pora,
+            std::vector<std::string>& isvestis) {
+  // The source sentence holds the English words; the analysis fills the target with copies of
+  // them in group order, and the later stages work on the target only.
+  TSakinys& saltinis = pora.Saltinis;
+  TSakinys& vertimas = pora.Vertimas;
+  Isvalyti(saltinis);
+  Isvalyti(vertimas);
+  ParuostiSaltini(sakinys, saltinis);
+  SurastiSakinioZodzius(aplinka, saltinis);
+  AnalizuotiSakini(aplinka, saltinis, vertimas);
+  ValytiVerti(vertimas);
+  GeneruotiSakini(aplinka, vertimas);
+  IsvestiSakini(vertimas, isvestis);
+}
+
 SakinioVertejas Vertejas(Aplinka& aplinka) {
-  return [&aplinka](std::string_view sakinys, std::vector<std::string>& isvestis) {
-    VerstiSakini(aplinka, sakinys, isvestis);
+  return [&aplinka, pora = std::make_shared<SakiniuPora>()](std::string_view sakinys,
+                                                            std::vector<std::string>& isvestis) {
+    Versti(aplinka, sakinys, *pora, isvestis);
   };
 }
 
@@ -42,16 +75,8 @@ void ParuostiSaltini(std::string_view sakinys, TSakinys& saltinis) {
 }
 
 void VerstiSakini(Aplinka& aplinka, std::string_view sakinys, std::vector<std::string>& isvestis) {
-  // The source sentence holds the English words; the analysis fills the target with copies of
-  // them in group order, and the later stages work on the target only.
-  TSakinys vertimas;
-  TSakinys saltinis;
-  ParuostiSaltini(sakinys, saltinis);
-  SurastiSakinioZodzius(aplinka, saltinis);
-  AnalizuotiSakini(aplinka, saltinis, vertimas);
-  ValytiVerti(vertimas);
-  GeneruotiSakini(aplinka, vertimas);
-  IsvestiSakini(vertimas, isvestis);
+  SakiniuPora pora;
+  Versti(aplinka, sakinys, pora, isvestis);
 }
 
 EiluciuVertimas::EiluciuVertimas(Aplinka& aplinka) : vertejas_(Vertejas(aplinka)) {}
