@@ -262,11 +262,11 @@ class IrasoRedaktoriusTest : public QObject {
     Puslapis(l, 2);
     Nustatyti(l, "VeiksmBendratis", u"walk"_s);
     const auto formos = [&] {
-      QStringList formos;
+      QStringList rodomos;
       for (const char* vardas : {"VeiksmTreciasisAsmuo", "VeiksmAntraForma", "VeiksmTreciaForma",
                                  "VeiksmIngForma"})
-        formos << LaukoTekstas(l, vardas);
-      return formos;
+        rodomos << LaukoTekstas(l, vardas);
+      return rodomos;
     };
     QCOMPARE(formos(), (QStringList{u"walks"_s, u"walked"_s, u"walked"_s, u"walking"_s}));
     Paspausti(l, "VeiksmTaisyklingas");
